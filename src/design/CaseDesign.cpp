@@ -54,6 +54,7 @@ void CaseDesign::resetToNew()
     applyPlacement(ImagePlacement::None);
     title.clear();
     contents.clear();
+    notifyTextReplaced();
     for (TextSlot slot : kAllTextSlots) {
         TextStyle &s = style(slot);
         const bool isTitle = slot == TextSlot::FolderTitle || slot == TextSlot::CaseTitle;
@@ -70,12 +71,18 @@ void CaseDesign::resetToNew()
     modified = false;
 }
 
+void CaseDesign::notifyTextReplaced()
+{
+    for (DesignObserver *o : std::vector(observers_))
+        o->textReplaced();
+}
+
 void CaseDesign::applyPlacement(ImagePlacement placement)
 {
     if (placement == imagePlacement)
         return;
     imagePlacement = placement;
-    for (DesignObserver *o : observers_)
+    for (DesignObserver *o : std::vector(observers_))
         o->placementApplied(placement);
     modified = true;
 }
@@ -85,7 +92,7 @@ void CaseDesign::applyAlignment(TextSlot slot, TextAlignment alignment)
     if (style(slot).alignment == alignment)
         return;
     style(slot).alignment = alignment;
-    for (DesignObserver *o : observers_)
+    for (DesignObserver *o : std::vector(observers_))
         o->alignmentApplied(slot, alignment);
     modified = true;
 }
@@ -98,12 +105,12 @@ void CaseDesign::setFileName(const std::string &name)
 
 void CaseDesign::showFileName()
 {
-    for (DesignObserver *o : observers_)
+    for (DesignObserver *o : std::vector(observers_))
         o->fileNameShown(fileName);
 }
 
 void CaseDesign::refreshFontsPage()
 {
-    for (DesignObserver *o : observers_)
+    for (DesignObserver *o : std::vector(observers_))
         o->fontsPageRefresh();
 }

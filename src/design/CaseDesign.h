@@ -92,6 +92,8 @@ public:
     virtual void placementApplied(ImagePlacement placement) { (void)placement; }
     // The Fonts page refresh: colour samples and summary lines follow the design.
     virtual void fontsPageRefresh() { }
+    // The title or the contents were replaced (New, Open): the text boxes show them anew.
+    virtual void textReplaced() { }
     // The Fonts page applies a newly chosen alignment to the slot's sample.
     virtual void alignmentApplied(TextSlot slot, TextAlignment alignment)
     {
@@ -130,6 +132,7 @@ public:
     void setFileName(const std::string &name); // and show it in the status bar
     void showFileName();
     void refreshFontsPage();
+    void notifyTextReplaced();
 
 private:
     std::vector<DesignObserver *> observers_;
