@@ -1,0 +1,230 @@
+#include "BitmapReader.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+#include <QString>
+#include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// No picture within kMaxBitmapBytes needs a file larger than this (RLE at its worst takes two
+// bytes per pixel of an 8-bit picture, i.e. half the decoded 32-bit size, plus row ends).
+constexpr qint64 kMaxBitmapFileBytes = kMaxBitmapBytes + 16LL * 1024 * 1024;
+
+[[noreturn]] void cannotOpen(const std::string &path)
+{
+    throw EFOpenError("Cannot open file " + path);
+}
+
+[[noreturn]] void notValid()
+{
+    throw EInvalidGraphic("Bitmap image is not valid");
+}
+
+[[noreturn]] void tooLarge(qint64 width, qint64 height)
+{
+    throw EBitmapTooLarge("Bitmap image is too large (" + std::to_string(width) + " \u00d7 "
+                          + std::to_string(height) + " pixels)");
+}
+
+void checkPixelCount(qint64 width, qint64 height)
+{
+    // 4 bytes per decoded pixel; compared by division so that no product can overflow.
+    if (width > 0 && height > 0 && width > kMaxBitmapBytes / 4 / height)
+        tooLarge(width, height);
+}
+
+// Opens a regular file for reading. The type is checked on the path first, so that opening
+// never touches a device or waits for a FIFO's writer, and again on the open descriptor, in
+// case the path was replaced in between.
+QByteArray readRegularFile(const std::string &path)
+{
+    if (path.empty())
+        cannotOpen(path);
+    const QByteArray native = QFile::encodeName(QString::fromStdString(path));
+    struct stat info
+    {
+    };
+    if (::stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        cannotOpen(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        cannotOpen(path);
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        cannotOpen(path);
+    }
+    if (info.st_size > kMaxBitmapFileBytes)
+        throw EBitmapTooLarge("Bitmap image is too large");
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        cannotOpen(path);
+    return data;
+}
+
+std::uint32_t u16(const QByteArray &d, qsizetype at)
+{
+    return static_cast<std::uint8_t>(d[at]) | static_cast<std::uint8_t>(d[at + 1]) << 8;
+}
+
+std::uint32_t u32(const QByteArray &d, qsizetype at)
+{
+    return u16(d, at) | u16(d, at + 2) << 16;
+}
+
+enum class BmpCompression { None, Rle8, Rle4 };
+
+struct BmpLayout
+{
+    qint64 width = 0;
+    qint64 height = 0; // rows, whatever the order they are stored in
+    int bitCount = 0;
+    BmpCompression compression = BmpCompression::None;
+    qint64 dataOffset = 0;
+};
+
+// Reads the file and info headers (all little-endian). Only the layouts Qt decodes pass.
+BmpLayout parseBmpHeaders(const QByteArray &d)
+{
+    constexpr qsizetype kFileHeader = 14;
+    if (d.size() < kFileHeader + 12)
+        notValid();
+    BmpLayout l;
+    l.dataOffset = u32(d, 10);
+    const std::uint32_t infoSize = u32(d, 14);
+    if (d.size() < kFileHeader + qint64(infoSize))
+        notValid();
+    std::uint32_t compression = 0;
+    if (infoSize == 12) { // OS/2 1.x: unsigned 16-bit sizes, never compressed
+        l.width = u16(d, 18);
+        l.height = u16(d, 20);
+        l.bitCount = int(u16(d, 24));
+    } else if (infoSize == 40 || infoSize == 52 || infoSize == 56 || infoSize == 64
+               || infoSize == 108 || infoSize == 124) {
+        l.width = static_cast<std::int32_t>(u32(d, 18));
+        l.height = std::llabs(static_cast<std::int32_t>(u32(d, 22))); // negative: top-down
+        l.bitCount = int(u16(d, 28));
+        compression = u32(d, 30);
+    } else {
+        notValid();
+    }
+    if (l.width <= 0 || l.height <= 0 || l.dataOffset < kFileHeader + qint64(infoSize)
+        || l.dataOffset > d.size())
+        notValid();
+    switch (l.bitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        notValid();
+    }
+    switch (compression) {
+    case 0: // BI_RGB
+    case 3: // BI_BITFIELDS
+        l.compression = BmpCompression::None;
+        break;
+    case 1:
+        l.compression = BmpCompression::Rle8;
+        if (l.bitCount != 8)
+            notValid();
+        break;
+    case 2:
+        l.compression = BmpCompression::Rle4;
+        if (l.bitCount != 4)
+            notValid();
+        break;
+    default: // embedded JPEG or PNG and unknown kinds: nothing Qt decodes
+        notValid();
+    }
+    return l;
+}
+
+// Uncompressed rows are padded to 4 bytes; all of them must be in the file. Qt itself would
+// return a picture with the missing rows left blank.
+void checkRowsPresent(const BmpLayout &l, qint64 fileSize)
+{
+    const qint64 stride = (l.width * l.bitCount + 31) / 32 * 4;
+    const qint64 available = fileSize - l.dataOffset;
+    if (l.height > available / stride)
+        notValid();
+}
+
+// Walks the run-length codes up to the end-of-bitmap mark (or past the last row) without
+// decoding, so that a stream cut short is refused instead of decoded into a partial picture.
+void checkRunLengthComplete(const BmpLayout &l, const QByteArray &d)
+{
+    qsizetype at = l.dataOffset;
+    qint64 row = 0;
+    const auto need = [&](qsizetype bytes) {
+        if (d.size() - at < bytes)
+            notValid();
+    };
+    while (row < l.height) {
+        need(2);
+        const int count = static_cast<std::uint8_t>(d[at]);
+        const int code = static_cast<std::uint8_t>(d[at + 1]);
+        at += 2;
+        if (count > 0)
+            continue; // a run of one value
+        if (code == 0) { // end of row
+            ++row;
+        } else if (code == 1) { // end of bitmap
+            return;
+        } else if (code == 2) { // move right and down
+            need(2);
+            row += static_cast<std::uint8_t>(d[at + 1]);
+            at += 2;
+        } else { // literal pixels, padded to a 16-bit boundary
+            qsizetype bytes = l.compression == BmpCompression::Rle8 ? code : (code + 1) / 2;
+            bytes += bytes & 1;
+            need(bytes);
+            at += bytes;
+        }
+    }
+}
+
+QImage decode(const QByteArray &data, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    const QSize size = reader.size();
+    if (size.isValid())
+        checkPixelCount(size.width(), size.height());
+    return reader.read();
+}
+
+} // namespace
+
+std::shared_ptr<const ImagePicture> readBitmapFile(const std::string &path)
+{
+    const QByteArray data = readRegularFile(path);
+    QImage image;
+    if (data.startsWith("BM")) {
+        const BmpLayout layout = parseBmpHeaders(data);
+        if (layout.compression == BmpCompression::None)
+            checkRowsPresent(layout, data.size());
+        checkPixelCount(layout.width, layout.height);
+        if (layout.compression != BmpCompression::None)
+            checkRunLengthComplete(layout, data);
+        image = decode(data, "bmp");
+    } else {
+        image = decode(data, nullptr);
+    }
+    if (image.isNull())
+        notValid();
+    return std::make_shared<const ImagePicture>(std::move(image));
+}

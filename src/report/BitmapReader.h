@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ImagePicture.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+// The file cannot be opened: it is missing, unreadable, or not a regular file (a folder, FIFO,
+// device or socket is never opened, so a stored path naming one cannot block the program).
+// Message "Cannot open file <path>".
+class EFOpenError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The file is no picture the reader can decode, or its data stops before its header says it
+// should. Message "Bitmap image is not valid".
+class EInvalidGraphic : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The picture is well formed but would need more memory than a picture may take.
+// Message "Bitmap image is too large (<width> × <height> pixels)".
+class EBitmapTooLarge : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Loads a Windows bitmap file (every bit depth, RLE and bit-field compression, OS/2 headers);
+// other formats Qt reads are accepted too. Throws one of the errors above, never returns null.
+std::shared_ptr<const ImagePicture> readBitmapFile(const std::string &path);
+
+// Decoded pictures larger than this are refused before any pixel memory is taken.
+inline constexpr long long kMaxBitmapBytes = 128LL * 1024 * 1024;
