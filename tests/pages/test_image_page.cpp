@@ -1,8 +1,10 @@
+#include "DesignFile.h"
 #include "ImagePage.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -285,5 +287,66 @@ INSTANTIATE_TEST_SUITE_P(
                     MissingCase {"in_missing_folder", "/nowhere/x.bmp", "/pics", true},
                     MissingCase {"windows_path", "C:\\pics\\x.bmp", "/pics", true}),
     [](const testing::TestParamInfo<MissingCase> &info) { return std::string(info.param.name); });
+
+// A design file from disk, opened into a page whose lists stand elsewhere.
+class OpenTest : public ImagePageTest
+{
+protected:
+    std::filesystem::path file = std::filesystem::temp_directory_path()
+        / ("image_page_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+           + testing::UnitTest::GetInstance()->current_test_info()->name() + ".vnx");
+    void TearDown() override { std::filesystem::remove(file); }
+    void writeImageSection(const std::string &lines)
+    {
+        std::ofstream(file) << "[image]\n" << lines;
+    }
+};
+
+TEST_F(OpenTest, RestoresPlacementFileAndPicture)
+{
+    writeImageSection("sel=3\nimgpath=/other/c.bmp\n");
+    readDesignFile(design, file.string(), &page);
+    EXPECT_EQ(design.imagePlacement, ImagePlacement::Both);
+    EXPECT_EQ(view.checked, ImagePlacement::Both);
+    EXPECT_EQ(view.calls, kEnableInOrder);
+    EXPECT_EQ(view.folder, "/other");
+    EXPECT_EQ(design.imagePath, "/other/c.bmp");
+    EXPECT_EQ(sourceOf(design.picture), "/other/c.bmp");
+    EXPECT_EQ(sourceOf(view.shown), "/other/c.bmp");
+}
+
+TEST_F(OpenTest, NonePlacementLeavesFileAndPicture)
+{
+    pick("a.bmp");
+    writeImageSection("sel=0\nimgpath=/other/c.bmp\n");
+    readDesignFile(design, file.string(), &page);
+    EXPECT_EQ(view.folder, "/pics");
+    EXPECT_EQ(design.imagePath, "/pics/a.bmp");
+    EXPECT_EQ(sourceOf(design.picture), "/pics/a.bmp");
+}
+
+TEST_F(OpenTest, MissingPathFailsAfterPlacementApplied)
+{
+    writeImageSection("sel=1\n");
+    try {
+        readDesignFile(design, file.string(), &page);
+        FAIL() << "loaded";
+    } catch (const EFileError &e) {
+        EXPECT_STREQ(e.what(), "Invalid file name - (none)");
+    }
+    EXPECT_EQ(design.imagePlacement, ImagePlacement::FolderOnly);
+    EXPECT_EQ(view.calls, kEnableInOrder);
+    EXPECT_TRUE(design.modified);
+}
+
+TEST_F(OpenTest, EmptyPathKeepsChosenFileAndLoadsIt)
+{
+    pick("a.bmp");
+    loads.clear();
+    writeImageSection("sel=2\nimgpath=\n");
+    readDesignFile(design, file.string(), &page);
+    EXPECT_EQ(design.imagePath, "/pics/a.bmp");
+    EXPECT_THAT(loads, ElementsAre("/pics/a.bmp"));
+}
 
 } // namespace
