@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QToolButton;
+class TQRPreview;
+
+// The preview window: borderless and maximised, the page on the left, a narrow tool bar on
+// the right with Zoom in, Zoom out, Print and Exit preview. Not modal; Exit preview only
+// hides it, so the zoom carries over to the next preview.
+class TForm4 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TForm4(QWidget *parent = nullptr);
+
+    TQRPreview *QRPreview1;
+    QWidget *ToolBar1;
+    QToolButton *ToolButton1;
+    QToolButton *ToolButton2;
+    QWidget *ToolButton4;
+    QToolButton *ToolButton5;
+    QToolButton *ToolButton6;
+    QWidget *ToolButton3;
+
+    void ToolButton6Click();
+    void ToolButton5Click();
+    void ToolButton1Click();
+    void ToolButton2Click();
+
+    // Shows the window maximised and in front of the others.
+    void showPreviewWindow();
+};
+
+extern TForm4 *Form4;
