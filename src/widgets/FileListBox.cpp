@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QShowEvent>
 
 FileListBox::FileListBox(QWidget *parent)
     : QListWidget(parent)
@@ -16,6 +15,14 @@ FileListBox::FileListBox(QWidget *parent)
     setItemDelegate(new FixedRowDelegate(kRowHeight, this));
     connect(this, &QListWidget::itemSelectionChanged, this, &FileListBox::selectionChangedByUser);
     reread();
+}
+
+FileListBox::~FileListBox()
+{
+    // Tearing down the items must not report changes to a window that is being destroyed.
+    blockSignals(true);
+    disconnect(this, &QListWidget::itemSelectionChanged, this,
+               &FileListBox::selectionChangedByUser);
 }
 
 bool FileListBox::setDirectory(const QString &folder)
@@ -90,13 +97,4 @@ bool FileListBox::setFileName(const QString &path)
     found.first()->setSelected(true);
     scrollToItem(found.first());
     return true;
-}
-
-void FileListBox::showEvent(QShowEvent *event)
-{
-    QListWidget::showEvent(event);
-    if (!shownOnce_ && !event->spontaneous()) {
-        shownOnce_ = true;
-        reread(); // the first showing re-reads, and so reports a change
-    }
 }

@@ -8,8 +8,10 @@ class DirectoryListBox;
 
 // The files of one folder whose names match a mask ("*.bmp" in any letter case), sorted by
 // name, one selectable at a time, rows 13 pixels high. It reports changed() on every change
-// of its selection by mouse or keyboard and on every re-read of its folder (the first showing
-// and each change of folder); after a re-read nothing is selected.
+// of its selection by mouse or keyboard and on every re-read of its folder (each change of
+// folder); after a re-read nothing is selected. It reads its first folder when it is made, not
+// when it is first shown: a page shown for the first time after a design was opened keeps the
+// file that the design selected.
 class FileListBox : public QListWidget
 {
     Q_OBJECT
@@ -19,6 +21,7 @@ public:
 
     // Starts in the program's working directory.
     explicit FileListBox(QWidget *parent = nullptr);
+    ~FileListBox() override;
 
     QString directory() const { return directory_; }
     // Re-reads when the folder is another one; returns false (and changes nothing) when it
@@ -41,9 +44,6 @@ public:
 signals:
     void changed();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void reread();
     void selectionChangedByUser();
@@ -52,5 +52,4 @@ private:
     QString mask_ = QStringLiteral("*.bmp");
     DirectoryListBox *directoryList_ = nullptr;
     bool rereading_ = false;
-    bool shownOnce_ = false;
 };
