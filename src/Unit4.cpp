@@ -1,5 +1,6 @@
 #include "Unit4.h"
 
+#include "ReportOperations.h"
 #include "TQRPreview.h"
 
 #include <QFont>
@@ -86,14 +87,21 @@ void TForm4::ToolButton2Click()
     QRPreview1->setZoom(QRPreview1->zoom() - kZoomStep);
 }
 
+// A new run of the cut-out form from the design of this moment, as the main window's Print;
+// not the page on screen.
 void TForm4::ToolButton5Click()
 {
-    // Wired to the cut-out form's print once the form is built.
+    reportPrint(*QuickReport2);
 }
 
 void TForm4::ToolButton6Click()
 {
     close();
+}
+
+void TForm4::attachPageSet(std::shared_ptr<TQRPageSet> pages)
+{
+    QRPreview1->attachPageSet(std::move(pages));
 }
 
 void TForm4::showPreviewWindow()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Unit2.h"
+
 #include <QWidget>
 
 class QToolButton;
@@ -8,7 +10,7 @@ class TQRPreview;
 // The preview window: borderless and maximised, the page on the left, a narrow tool bar on
 // the right with Zoom in, Zoom out, Print and Exit preview. Not modal; Exit preview only
 // hides it, so the zoom carries over to the next preview.
-class TForm4 : public QWidget
+class TForm4 : public QWidget, public CutOutFormPreview
 {
     Q_OBJECT
 
@@ -29,8 +31,10 @@ public:
     void ToolButton1Click();
     void ToolButton2Click();
 
-    // Shows the window maximised and in front of the others.
-    void showPreviewWindow();
+    // The cut-out form's preview hook lands here: QRPreview1 takes the run's page set, and
+    // the window shows maximised in front of the others.
+    void attachPageSet(std::shared_ptr<TQRPageSet> pages) override;
+    void showPreviewWindow() override;
 };
 
 extern TForm4 *Form4;

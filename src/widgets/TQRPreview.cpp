@@ -1,5 +1,7 @@
 #include "TQRPreview.h"
 
+#include "PagePainter.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -38,23 +40,33 @@ void TQRPreview::setZoom(int percent)
     viewport()->update();
 }
 
-void TQRPreview::showPage(QSizeF sizeMm, PagePainter painter)
+TQRPreview::~TQRPreview()
 {
-    sizeMm_ = sizeMm;
-    painter_ = std::move(painter);
+    if (pages_)
+        pages_->setChangedHandler(nullptr);
+}
+
+void TQRPreview::attachPageSet(std::shared_ptr<TQRPageSet> pages)
+{
+    if (pages_)
+        pages_->setChangedHandler(nullptr);
+    pages_ = std::move(pages);
+    if (pages_)
+        pages_->setChangedHandler([this] { pageSetChanged(); });
+    pageSetChanged();
+}
+
+const LaidOutPage *TQRPreview::shownPage() const
+{
+    return pages_ && pages_->complete() ? pages_->page(PageNumber) : nullptr;
+}
+
+void TQRPreview::pageSetChanged()
+{
+    if (const LaidOutPage *page = shownPage())
+        sizeMm_ = page->paperMm;
     updateScrollBars();
     viewport()->update();
-}
-
-void TQRPreview::clearPage()
-{
-    painter_ = nullptr;
-    viewport()->update();
-}
-
-double TQRPreview::dotsPerMm() const
-{
-    return kScreenDpi / kMmPerInch * zoom_ / 100.0;
 }
 
 // The size at 100 % is rounded to whole pixels first and then scaled, so that every zoom
@@ -138,11 +150,17 @@ void TQRPreview::paintArea(QPainter &painter, const QRect &area) const
     if (visible.isEmpty())
         return;
     painter.fillRect(visible, Qt::white);
-    if (!painter_)
+    const LaidOutPage *shown = shownPage();
+    if (!shown)
         return;
+    // The sheet's millimetres spread over its whole pixels, so the page fills its rectangle
+    // exactly at every zoom.
+    PageMapping mapping;
+    mapping.dotsPerMmX = page.width() / sizeMm_.width();
+    mapping.dotsPerMmY = page.height() / sizeMm_.height();
+    mapping.origin = page.topLeft();
     painter.save();
     painter.setClipRect(visible);
-    painter.translate(page.topLeft());
-    painter_(painter, dotsPerMm());
+    paintPage(painter, *shown, mapping, QRectF(visible));
     painter.restore();
 }

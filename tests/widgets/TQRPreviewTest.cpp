@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 namespace {
@@ -56,11 +57,23 @@ class SheetSizes : public testing::TestWithParam<SizeCase>
 {
 };
 
+// A complete page set with one page of the given sheet and the given items.
+std::shared_ptr<TQRPageSet> pageSetOf(QSizeF sheetMm, std::vector<PageItem> items = {})
+{
+    auto pages = std::make_shared<TQRPageSet>();
+    LaidOutPage page;
+    page.paperMm = sheetMm;
+    page.items = std::move(items);
+    pages->addPage(std::move(page));
+    pages->setComplete();
+    return pages;
+}
+
 TEST_P(SheetSizes, RealSizeAt96DpiTimesZoom)
 {
     const SizeCase &c = GetParam();
     TQRPreview preview;
-    preview.showPage(c.sheetMm, nullptr);
+    preview.attachPageSet(pageSetOf(c.sheetMm));
     preview.setZoom(c.zoom);
     EXPECT_EQ(preview.pageSizePixels(), c.expectedPixels);
 }
@@ -81,12 +94,9 @@ protected:
     {
         preview_.resize(1000, 800);
         preview_.show();
-        preview_.showPage({210, 297}, [this](QPainter &p, double dotsPerMm) {
-            ++paints_;
-            lastDotsPerMm_ = dotsPerMm;
-            lastClip_ = p.clipBoundingRect().toAlignedRect();
-            lastDevice_ = QSize(p.device()->width(), p.device()->height());
-        });
+        // A red 10 mm square at (100 mm, 150 mm).
+        preview_.attachPageSet(pageSetOf(
+            {210, 297}, {FilledBox {"Red", QRectF(100, 150, 10, 10), QColor(Qt::red), false}}));
     }
 
     QImage paintAll()
@@ -99,10 +109,6 @@ protected:
     }
 
     TQRPreview preview_;
-    int paints_ = 0;
-    double lastDotsPerMm_ = 0;
-    QRect lastClip_;
-    QSize lastDevice_;
 };
 
 TEST_F(PreviewView, SmallPageStandsCentred)
@@ -110,6 +116,7 @@ TEST_F(PreviewView, SmallPageStandsCentred)
     preview_.setZoom(50);
     const QRect page = preview_.pageRect();
     const QSize view = preview_.viewport()->size();
+    // Edge and margin on the left and top; edge, shadow and margin on the right and bottom.
     EXPECT_LE(std::abs((page.left() - 1) - (view.width() - page.right() - 1 - 3)), 1);
     EXPECT_LE(std::abs((page.top() - 1) - (view.height() - page.bottom() - 1 - 3)), 1);
     EXPECT_EQ(preview_.horizontalScrollBar()->maximum(), 0);
@@ -121,13 +128,12 @@ TEST_F(PreviewView, LargePageStartsTopLeftAndEveryAcceptedZoomScrollsBack)
     preview_.setZoom(400);
     EXPECT_GT(preview_.horizontalScrollBar()->maximum(), 0);
     EXPECT_GT(preview_.verticalScrollBar()->maximum(), 0);
-    EXPECT_EQ(preview_.pageRect().topLeft(),
-              QPoint(TQRPreview::kMargin + 1, TQRPreview::kMargin + 1));
+    const QPoint topLeft(TQRPreview::kMargin + 1, TQRPreview::kMargin + 1);
+    EXPECT_EQ(preview_.pageRect().topLeft(), topLeft);
 
     preview_.horizontalScrollBar()->setValue(500);
     preview_.verticalScrollBar()->setValue(700);
-    EXPECT_EQ(preview_.pageRect().topLeft(),
-              QPoint(TQRPreview::kMargin + 1 - 500, TQRPreview::kMargin + 1 - 700));
+    EXPECT_EQ(preview_.pageRect().topLeft(), topLeft - QPoint(500, 700));
 
     preview_.setZoom(5000); // ignored: stays where it is
     EXPECT_EQ(preview_.horizontalScrollBar()->value(), 500);
@@ -143,9 +149,9 @@ TEST_F(PreviewView, WhitePageWithBlackEdgeAndShadowOnGrey)
     preview_.setZoom(50);
     const QImage image = paintAll();
     const QRect page = preview_.pageRect();
-    const int midY = page.center().y();
-    const int midX = page.center().x();
-    EXPECT_EQ(image.pixelColor(page.center()), QColor(Qt::white));
+    const int midY = page.top() + 20;
+    const int midX = page.left() + 20;
+    EXPECT_EQ(image.pixelColor(page.left() + 5, page.top() + 5), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(page.left() - 1, midY), QColor(Qt::black)); // edge
     EXPECT_EQ(image.pixelColor(page.right() + 1, midY), QColor(Qt::black)); // edge
     EXPECT_EQ(image.pixelColor(page.right() + 2, midY), QColor(Qt::black)); // shadow
@@ -158,27 +164,44 @@ TEST_F(PreviewView, WhitePageWithBlackEdgeAndShadowOnGrey)
     EXPECT_NE(image.pixelColor(2, 2), QColor(Qt::magenta)); // every pixel painted
 }
 
-TEST_F(PreviewView, PaintsOnlyTheVisiblePartAtHighZoom)
+// At 2000 % the sheet is 15 880 x 22 460 pixels; the view paints its own window onto it.
+TEST_F(PreviewView, HighZoomShowsThePageAtItsScrollPosition)
 {
     preview_.setZoom(2000);
-    preview_.horizontalScrollBar()->setValue(8000);
-    preview_.verticalScrollBar()->setValue(12000);
-    paintAll();
-    EXPECT_EQ(paints_, 1);
-    EXPECT_NEAR(lastDotsPerMm_, 96.0 / 25.4 * 20, 1e-9);
-    EXPECT_EQ(lastDevice_, preview_.viewport()->size());
-    // The clip, in the page's own pixels, is the view's window onto the page.
-    const QPoint origin = preview_.pageRect().topLeft();
-    EXPECT_EQ(lastClip_, QRect(QPoint(0, 0) - origin, preview_.viewport()->size()));
+    preview_.horizontalScrollBar()->setValue(7500);
+    preview_.verticalScrollBar()->setValue(11300);
+    const QImage image = paintAll();
+    const QRect page = preview_.pageRect();
+    const double dotsPerMm = 15880.0 / 210.0;
+    const QPoint squareTopLeft
+        = page.topLeft() + QPoint(int(100 * dotsPerMm + 0.5), int(150 * dotsPerMm + 0.5));
+    ASSERT_TRUE(image.rect().contains(squareTopLeft + QPoint(40, 40)));
+    EXPECT_EQ(image.pixelColor(squareTopLeft + QPoint(2, 2)), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(squareTopLeft + QPoint(700, 700)), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(squareTopLeft - QPoint(2, 2)), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(squareTopLeft + QPoint(770, 10)), QColor(Qt::white));
 }
 
-TEST_F(PreviewView, EmptyPreviewDrawsABlankSheet)
+TEST_F(PreviewView, ShowsANewPageSetOnceItsPageIsComplete)
 {
-    preview_.clearPage();
-    EXPECT_FALSE(preview_.hasPage());
-    const QImage image = paintAll();
-    EXPECT_EQ(image.pixelColor(preview_.pageRect().center()), QColor(Qt::white));
-    EXPECT_EQ(paints_, 0);
+    auto first = preview_.pageSet();
+    auto pages = std::make_shared<TQRPageSet>();
+    preview_.attachPageSet(pages);
+    EXPECT_EQ(preview_.pageSet(), pages);
+    EXPECT_EQ(preview_.shownPage(), nullptr);
+    EXPECT_EQ(paintAll().pixelColor(preview_.pageRect().center()), QColor(Qt::white));
+
+    LaidOutPage landscape;
+    landscape.paperMm = QSizeF(297, 210);
+    pages->addPage(landscape);
+    EXPECT_EQ(preview_.shownPage(), nullptr);
+    pages->setComplete();
+    ASSERT_NE(preview_.shownPage(), nullptr);
+    EXPECT_EQ(preview_.pageSizePixels(), QSize(1123, 794));
+
+    // The page set shown before is let go: the preview no longer follows it.
+    first->addPage(LaidOutPage {});
+    EXPECT_EQ(preview_.pageSizePixels(), QSize(1123, 794));
 }
 
 } // namespace
