@@ -2,6 +2,18 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRadioButton>
+#include <QStyle>
+
+int radioButtonFitWidth(const QRadioButton &button)
+{
+    const QStyle *style = button.style();
+    QString caption = button.text();
+    caption.remove(QChar('&'));
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &button)
+        + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &button)
+        + button.fontMetrics().horizontalAdvance(caption);
+}
 
 ClickLabel::ClickLabel(QWidget *parent)
     : QLabel(parent)

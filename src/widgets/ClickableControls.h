@@ -5,6 +5,10 @@
 #include <QWidget>
 
 class QMouseEvent;
+class QRadioButton;
+
+// The width a radio button needs to show its indicator and its whole caption.
+int radioButtonFitWidth(const QRadioButton &button);
 
 // A label that reports a click: the left mouse button pressed and released on it.
 class ClickLabel : public QLabel
