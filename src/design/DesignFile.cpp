@@ -72,6 +72,11 @@ void writeDesignProfile(const CaseDesign &design, ProfileFile &profile)
     if (design.contents.size() > static_cast<std::size_t>(kMaxContentsLines))
         failTooManyLines(static_cast<std::int64_t>(design.contents.size()));
 
+    std::size_t textBytes = 4096 + design.title.size() + design.imagePath.size();
+    for (const std::string &line : design.contents)
+        textBytes += line.size() + 12; // key, "=" and quotes at most
+    profile.reserveForWrites(textBytes);
+
     profile.writeString("title", "text", protectedText(design.title));
     profile.eraseSection("cont");
     profile.writeString("cont", "no",

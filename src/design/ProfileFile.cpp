@@ -2,6 +2,7 @@
 
 #include "FileError.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
@@ -29,6 +30,23 @@ std::string_view trim(std::string_view text)
 }
 
 // A NUL ends the text of its line.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
 std::string_view upToNul(std::string_view text)
 {
     const std::size_t nul = text.find('\0');
@@ -109,6 +127,44 @@ bool writeAll(int fd, std::string_view bytes)
 
 std::atomic<unsigned> tempCounter {0};
 
+std::uint32_t keyHash(std::string_view name)
+{
+    // FNV-1a over the lower-case bytes, folded to 32 bits.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : name) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+// Numbers up to this go into a section's dense table (above the most contents lines a design
+// can hold).
+constexpr std::uint32_t kMaxDenseNumber = 1u << 21;
+constexpr std::uint32_t kNotANumber = static_cast<std::uint32_t>(-1);
+
+// The value of a key written as a plain decimal number without leading zeros ("0", "17"), or
+// kNotANumber. Other spellings of a number ("017", "+17") are other keys.
+std::uint32_t keyNumber(std::string_view key)
+{
+    if (key.empty() || key.size() > 7 || (key[0] == '0' && key.size() > 1))
+        return kNotANumber;
+    std::uint32_t value = 0;
+    for (char c : key) {
+        if (c < '0' || c > '9')
+            return kNotANumber;
+        value = value * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return value <= kMaxDenseNumber ? value : kNotANumber;
+}
+
+const char *lineEndText(int end)
+{
+    static const char *const kEnds[] = {"", "\r\n", "\n", "\r"};
+    return kEnds[end];
+}
+
 } // namespace
 
 std::string ProfileFile::lowerAscii(std::string_view text)
@@ -163,22 +219,23 @@ ProfileFile ProfileFile::load(const std::string &fileName)
     if (!ok || filled > kMaxFileBytes)
         failRead(fileName);
     bytes.resize(filled);
-    return parse(bytes);
+    return parse(std::move(bytes));
 }
 
-ProfileFile ProfileFile::parse(std::string_view bytes)
+ProfileFile ProfileFile::parse(std::string bytes)
 {
     ProfileFile profile;
-    const std::string text = decodeFileText(bytes);
-    const std::string_view all(text);
+    profile.source_ = decodeFileText(std::move(bytes));
+    const std::string_view all(profile.source_);
 
     std::size_t pos = 0;
     while (pos < all.size()) {
-        std::size_t stop = all.find_first_of("\r\n", pos);
+        std::size_t stop = pos;
+        while (stop < all.size() && all[stop] != '\r' && all[stop] != '\n')
+            ++stop;
         Line line;
         std::size_t next;
-        if (stop == std::string_view::npos) {
-            stop = all.size();
+        if (stop == all.size()) {
             line.end = LineEnd::None;
             next = stop;
         } else if (all[stop] == '\r' && stop + 1 < all.size() && all[stop + 1] == '\n') {
@@ -188,30 +245,132 @@ ProfileFile ProfileFile::parse(std::string_view bytes)
             line.end = all[stop] == '\r' ? LineEnd::Cr : LineEnd::Lf;
             next = stop + 1;
         }
-        line.text.assign(all.substr(pos, stop - pos));
+        line.offset = pos;
+        line.length = static_cast<std::uint32_t>(stop - pos); // files are far below 4 GB
+        const ParsedLine parsed = parseLine(all.substr(pos, stop - pos));
         pos = next;
 
-        const ParsedLine parsed = parseLine(line.text);
         if (parsed.kind == LineKind::Heading) {
             Section section;
             section.name.assign(parsed.name);
-            section.lines.push_back(std::move(line));
+            section.lines.push_back(line);
             profile.sections_.push_back(std::move(section));
-            continue;
+        } else if (profile.sections_.empty()) {
+            profile.preamble_.push_back(line);
+        } else {
+            Section &section = profile.sections_.back();
+            line.key = parsed.kind == LineKind::Key;
+            if (line.key)
+                section.lastKeyLine = section.lines.size();
+            section.lines.push_back(line);
         }
-        if (profile.sections_.empty()) {
-            profile.preamble_.push_back(std::move(line));
-            continue;
-        }
-        Section &section = profile.sections_.back();
-        if (parsed.kind == LineKind::Key) {
-            section.keys.try_emplace(lowerAscii(parsed.name), section.lines.size());
-            section.lastKeyLine = section.lines.size();
-        }
-        section.lines.push_back(std::move(line));
     }
     profile.indexSections();
     return profile;
+}
+
+std::string_view ProfileFile::textOf(const Line &line) const
+{
+    return std::string_view(line.added ? added_ : source_).substr(line.offset, line.length);
+}
+
+ProfileFile::Line ProfileFile::addedLine(std::string_view text)
+{
+    Line line;
+    line.offset = added_.size();
+    line.length = static_cast<std::uint32_t>(text.size());
+    line.end = LineEnd::CrLf;
+    line.added = true;
+    line.key = true;
+    added_.append(text);
+    return line;
+}
+
+void ProfileFile::buildIndex(const Section &section) const
+{
+    if (section.index.built)
+        return;
+    section.index.built = true;
+    for (std::size_t i = 1; i < section.lines.size(); ++i) {
+        if (section.lines[i].key)
+            indexKey(section, parseLine(textOf(section.lines[i])).name, i);
+    }
+}
+
+std::size_t ProfileFile::findHashed(const Section &section, std::string_view key,
+                                    std::uint32_t hash) const
+{
+    const std::vector<KeySlot> &slots = section.index.slots;
+    if (slots.empty())
+        return kNoLine;
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const KeySlot &slot = slots[i];
+        if (slot.linePlusOne == 0)
+            return kNoLine;
+        if (slot.hash == hash) {
+            const std::size_t line = slot.linePlusOne - 1;
+            if (equalsIgnoringAsciiCase(parseLine(textOf(section.lines[line])).name, key))
+                return line;
+        }
+    }
+}
+
+std::size_t ProfileFile::findKey(const Section &section, std::string_view key) const
+{
+    buildIndex(section);
+    const KeyIndex &index = section.index;
+    const std::uint32_t number = keyNumber(key);
+    if (number != kNotANumber) {
+        if (number < index.numbered.size() && index.numbered[number] != 0)
+            return index.numbered[number] - 1;
+        if (index.hashedNumbers == 0)
+            return kNoLine;
+    }
+    return findHashed(section, key, keyHash(key));
+}
+
+void ProfileFile::indexKey(const Section &section, std::string_view key, std::size_t line) const
+{
+    if (findKey(section, key) != kNoLine)
+        return; // a duplicate: the first line of a key wins
+    KeyIndex &index = section.index;
+    const auto linePlusOne = static_cast<std::uint32_t>(line + 1);
+    const std::uint32_t number = keyNumber(key);
+    if (number != kNotANumber) {
+        // The dense table grows only while at least half of it is in use, so a lone key
+        // "2000000" cannot make it big.
+        if (number < index.numbered.size() || number < 2 * (index.numberedKeys + 1) + 64) {
+            if (number >= index.numbered.size())
+                index.numbered.resize(std::max<std::size_t>(number + 1, index.numbered.size() * 2));
+            index.numbered[number] = linePlusOne;
+            ++index.numberedKeys;
+            return;
+        }
+        ++index.hashedNumbers;
+    }
+
+    std::vector<KeySlot> &slots = index.slots;
+    if ((index.hashedKeys + 1) * 2 > slots.size()) {
+        std::vector<KeySlot> old = std::move(slots);
+        slots.assign(std::max<std::size_t>(16, old.size() * 2), KeySlot {});
+        const std::size_t mask = slots.size() - 1;
+        for (const KeySlot &slot : old) {
+            if (slot.linePlusOne == 0)
+                continue;
+            std::size_t i = slot.hash & mask;
+            while (slots[i].linePlusOne != 0)
+                i = (i + 1) & mask;
+            slots[i] = slot;
+        }
+    }
+    const std::uint32_t hash = keyHash(key);
+    const std::size_t mask = slots.size() - 1;
+    std::size_t i = hash & mask;
+    while (slots[i].linePlusOne != 0)
+        i = (i + 1) & mask;
+    slots[i] = KeySlot {hash, linePlusOne};
+    ++index.hashedKeys;
 }
 
 void ProfileFile::indexSections()
@@ -238,10 +397,10 @@ std::optional<std::string> ProfileFile::find(std::string_view section, std::stri
     const Section *s = findSection(section);
     if (!s)
         return std::nullopt;
-    const auto it = s->keys.find(lowerAscii(key));
-    if (it == s->keys.end())
+    const std::size_t line = findKey(*s, key);
+    if (line == kNoLine)
         return std::nullopt;
-    return valueAsRead(parseLine(s->lines[it->second].text).value);
+    return valueAsRead(parseLine(textOf(s->lines[line])).value);
 }
 
 std::string ProfileFile::readString(std::string_view section, std::string_view key,
@@ -254,11 +413,11 @@ std::string ProfileFile::readString(std::string_view section, std::string_view k
 void ProfileFile::writeString(std::string_view section, std::string_view key,
                               std::string_view value)
 {
-    std::string safeValue(value);
-    for (char &c : safeValue) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
-    }
+    std::string text;
+    auto appendSafe = [&text](std::string_view v) {
+        for (char c : v)
+            text += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
+    };
 
     Section *s = findSection(section);
     if (!s) {
@@ -268,33 +427,45 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
             last.back().end = LineEnd::CrLf;
         Section added;
         added.name.assign(section);
-        added.lines.push_back(Line {"[" + added.name + "]", LineEnd::CrLf});
-        added.lines.push_back(Line {std::string(key) + "=" + safeValue, LineEnd::CrLf});
-        added.keys.emplace(lowerAscii(key), 1);
+        Line heading = addedLine("[" + added.name + "]");
+        heading.key = false;
+        added.lines.push_back(heading);
+        text.assign(key);
+        text += '=';
+        appendSafe(value);
+        added.lines.push_back(addedLine(text));
         added.lastKeyLine = 1;
+        added.index.built = true;
+        indexKey(added, key, 1);
         sections_.push_back(std::move(added));
         sectionIndex_.try_emplace(lowerAscii(section), sections_.size() - 1);
         return;
     }
 
-    const std::string lowerKey = lowerAscii(key);
-    const auto it = s->keys.find(lowerKey);
-    if (it != s->keys.end()) {
-        Line &line = s->lines[it->second];
-        const std::string spelling(parseLine(line.text).name);
-        line.text = spelling + "=" + safeValue;
+    const std::size_t existing = findKey(*s, key);
+    if (existing != kNoLine) {
+        // Replaced where it stands, under the key's own spelling and with its own line end.
+        Line &line = s->lines[existing];
+        text.assign(parseLine(textOf(line)).name);
+        text += '=';
+        appendSafe(value);
+        const LineEnd end = line.end;
+        line = addedLine(text);
+        line.end = end;
         return;
     }
 
     // A new key goes after the last key line of its section. Only non-key lines follow that
-    // line, so the indices of the section's keys stay valid.
+    // line, so the line numbers in the key index stay valid.
     const std::size_t at = s->lastKeyLine + 1;
     if (s->lines[at - 1].end == LineEnd::None)
         s->lines[at - 1].end = LineEnd::CrLf;
-    s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at),
-                    Line {std::string(key) + "=" + safeValue, LineEnd::CrLf});
-    s->keys.emplace(lowerKey, at);
+    text.assign(key);
+    text += '=';
+    appendSafe(value);
+    s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), addedLine(text));
     s->lastKeyLine = at;
+    indexKey(*s, key, at);
 }
 
 void ProfileFile::eraseSection(std::string_view section)
@@ -304,41 +475,27 @@ void ProfileFile::eraseSection(std::string_view section)
     indexSections();
 }
 
+template<typename Sink> void ProfileFile::forEachLineText(Sink &&sink) const
+{
+    for (const Line &line : preamble_)
+        sink(textOf(line), lineEndText(static_cast<int>(line.end)));
+    for (const Section &s : sections_) {
+        for (const Line &line : s.lines)
+            sink(textOf(line), lineEndText(static_cast<int>(line.end)));
+    }
+}
+
 std::string ProfileFile::toBytes() const
 {
-    std::string text;
     std::size_t size = 0;
-    auto measure = [&size](const std::vector<Line> &lines) {
-        for (const Line &line : lines)
-            size += line.text.size() + 2;
-    };
-    measure(preamble_);
-    for (const Section &s : sections_)
-        measure(s.lines);
+    forEachLineText([&size](std::string_view text, const char *) { size += text.size() + 2; });
+    std::string text;
     text.reserve(size);
-
-    auto append = [&text](const std::vector<Line> &lines) {
-        for (const Line &line : lines) {
-            text += line.text;
-            switch (line.end) {
-            case LineEnd::None:
-                break;
-            case LineEnd::CrLf:
-                text += "\r\n";
-                break;
-            case LineEnd::Lf:
-                text += '\n';
-                break;
-            case LineEnd::Cr:
-                text += '\r';
-                break;
-            }
-        }
-    };
-    append(preamble_);
-    for (const Section &s : sections_)
-        append(s.lines);
-    return encodeFileText(text);
+    forEachLineText([&text](std::string_view line, const char *end) {
+        text += line;
+        text += end;
+    });
+    return encodeFileText(std::move(text));
 }
 
 void ProfileFile::commit(const std::string &fileName) const
@@ -365,7 +522,14 @@ void ProfileFile::commit(const std::string &fileName) const
         failWrite(fileName);
     }
 
-    const std::string bytes = toBytes();
+    // An ASCII file is the same in Windows-1252: it is written line by line through a small
+    // buffer instead of being assembled in memory first.
+    bool ascii = true;
+    forEachLineText([&ascii](std::string_view text, const char *) {
+        for (char c : text)
+            ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    });
+    const std::string bytes = ascii ? std::string() : toBytes();
 
     const fs::path targetPath(target);
     const fs::path folder = targetPath.has_parent_path() ? targetPath.parent_path() : fs::path(".");
@@ -390,7 +554,28 @@ void ProfileFile::commit(const std::string &fileName) const
             // Only a privileged user can give the file back to its owner; keeping it is fine.
         }
     }
-    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (ascii) {
+        constexpr std::size_t kChunk = 1u << 20;
+        std::string buffer;
+        buffer.reserve(kChunk + 4096);
+        forEachLineText([&](std::string_view text, const char *end) {
+            if (!ok)
+                return;
+            if (buffer.size() + text.size() > kChunk) {
+                ok = writeAll(fd, buffer);
+                buffer.clear();
+            }
+            if (text.size() > kChunk)
+                ok = ok && writeAll(fd, text);
+            else
+                buffer += text;
+            buffer += end;
+        });
+        ok = ok && writeAll(fd, buffer);
+    } else {
+        ok = ok && writeAll(fd, bytes);
+    }
+    ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(tempName.c_str(), target.c_str()) == 0;
     if (!ok) {

@@ -3,6 +3,7 @@
 #include "TextEncoding.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,7 @@ public:
     // "Unable to read <fileName>" when it exists but is not a regular, readable file or is
     // larger than kMaxFileBytes.
     static ProfileFile load(const std::string &fileName);
-    static ProfileFile parse(std::string_view bytes);
+    static ProfileFile parse(std::string bytes);
 
     // The value, or defaultValue when the section or the key is missing.
     std::string readString(std::string_view section, std::string_view key,
@@ -40,6 +41,8 @@ public:
     // its section, or adds the section with the key at the end. A line break in the value
     // would split the line, so CR, LF and NUL are written as blanks.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
+    // Room for the text of writes to come, so that a large save does not copy it as it grows.
+    void reserveForWrites(std::size_t bytes) { added_.reserve(added_.size() + bytes); }
     // Removes every section of that name with all its lines.
     void eraseSection(std::string_view section);
 
@@ -54,24 +57,62 @@ public:
 
 private:
     enum class LineEnd : unsigned char { None, CrLf, Lf, Cr };
+    // A line is a slice of the decoded file text, or of the text added by writes since. With
+    // no string per line, a file of a million lines is parsed without a million allocations.
     struct Line
     {
-        std::string text; // as in the file, decoded to UTF-8, without its line end
+        std::size_t offset = 0;
+        std::uint32_t length = 0;
         LineEnd end = LineEnd::CrLf;
+        bool added = false; // in added_, else in source_
+        bool key = false; // a "key=value" line
+    };
+    // One slot of a section's open-addressing key table: the hash of the lower-case key
+    // name and the index of its first line plus one (0: empty).
+    struct KeySlot
+    {
+        std::uint32_t hash = 0;
+        std::uint32_t linePlusOne = 0;
+    };
+    // Where the keys of a section stand. Built when the section is first searched, so that a
+    // section that is only erased (the old contents on a save) costs no index. Keys that are
+    // plain decimal numbers (the contents lines) are looked up by their value in a dense
+    // table; every other key through the hash table.
+    struct KeyIndex
+    {
+        bool built = false;
+        std::vector<std::uint32_t> numbered; // number -> line plus one (0: none)
+        std::size_t numberedKeys = 0;
+        std::vector<KeySlot> slots; // size zero or a power of two, at most half full
+        std::size_t hashedKeys = 0;
+        std::size_t hashedNumbers = 0; // number keys that did not fit the dense table
     };
     struct Section
     {
         std::string name; // trimmed heading name as spelled
         std::vector<Line> lines; // lines[0] is the heading
-        std::unordered_map<std::string, std::size_t> keys; // lower-case name -> first line
         std::size_t lastKeyLine = 0; // 0: no key yet, new keys go after the heading
+        // A cache over lines: filled by const lookups, so a const ProfileFile is not to be
+        // read from two threads at once.
+        mutable KeyIndex index;
     };
+    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
+    std::string_view textOf(const Line &line) const;
+    Line addedLine(std::string_view text);
+    std::size_t findKey(const Section &section, std::string_view key) const;
+    void buildIndex(const Section &section) const;
+    // Enters a key line into the index unless a line above it holds the same key.
+    void indexKey(const Section &section, std::string_view key, std::size_t line) const;
+    std::size_t findHashed(const Section &section, std::string_view key, std::uint32_t hash) const;
     const Section *findSection(std::string_view name) const;
     Section *findSection(std::string_view name);
     void indexSections();
+    template<typename Sink> void forEachLineText(Sink &&sink) const;
     static std::string lowerAscii(std::string_view text);
 
+    std::string source_; // the file's text, decoded to UTF-8
+    std::string added_; // text of the lines written since
     std::vector<Line> preamble_; // lines before the first heading: in no section
     std::vector<Section> sections_;
     std::unordered_map<std::string, std::size_t> sectionIndex_; // lower-case -> first section

@@ -184,7 +184,7 @@ std::string windows1252ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::string decodeFileText(std::string_view bytes, FileEncoding *detected)
+std::string decodeFileText(std::string bytes, FileEncoding *detected)
 {
     auto report = [detected](FileEncoding e) {
         if (detected)
@@ -193,13 +193,13 @@ std::string decodeFileText(std::string_view bytes, FileEncoding *detected)
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF
         && static_cast<unsigned char>(bytes[1]) == 0xFE) {
         report(FileEncoding::Utf16LE);
-        return utf16LeToUtf8(bytes.substr(2));
+        return utf16LeToUtf8(std::string_view(bytes).substr(2));
     }
     if (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xEF
         && static_cast<unsigned char>(bytes[1]) == 0xBB
         && static_cast<unsigned char>(bytes[2]) == 0xBF) {
         report(FileEncoding::Utf8);
-        return lenientUtf8(bytes.substr(3));
+        return lenientUtf8(std::string_view(bytes).substr(3));
     }
     bool ascii = true;
     for (char c : bytes) {
@@ -210,18 +210,31 @@ std::string decodeFileText(std::string_view bytes, FileEncoding *detected)
     }
     if (ascii) {
         report(FileEncoding::Windows1252);
-        return std::string(bytes);
+        return bytes;
     }
     if (isValidUtf8(bytes)) {
         report(FileEncoding::Utf8);
-        return std::string(bytes);
+        return bytes;
     }
     report(FileEncoding::Windows1252);
     return windows1252ToUtf8(bytes);
 }
 
-std::string encodeFileText(std::string_view utf8, FileEncoding *chosen)
+std::string encodeFileText(std::string utf8, FileEncoding *chosen)
 {
+    bool ascii = true;
+    for (char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii) { // the same bytes in Windows-1252
+        if (chosen)
+            *chosen = FileEncoding::Windows1252;
+        return utf8;
+    }
+
     std::string narrow;
     narrow.reserve(utf8.size());
     bool fits = true;

@@ -10,13 +10,14 @@ enum class FileEncoding { Windows1252, Utf8, Utf16LE };
 // Decodes file bytes: a UTF-16LE byte-order mark (FF FE) means UTF-16LE, a UTF-8 mark
 // (EF BB BF) or valid UTF-8 with non-ASCII bytes means UTF-8, anything else Windows-1252.
 // Byte-order marks are dropped. Never fails: an unpaired surrogate becomes U+FFFD and a
-// byte that is not valid UTF-8 inside a marked UTF-8 file is taken as Windows-1252.
-std::string decodeFileText(std::string_view bytes, FileEncoding *detected = nullptr);
+// byte that is not valid UTF-8 inside a marked UTF-8 file is taken as Windows-1252. Text
+// that needs no conversion is moved, not copied.
+std::string decodeFileText(std::string bytes, FileEncoding *detected = nullptr);
 
 // Encodes UTF-8 text for a file: Windows-1252 when every character has a byte there (so the
 // file stays byte-compatible with the Windows program), otherwise UTF-16LE with its
 // byte-order mark, which the Windows profile functions also read.
-std::string encodeFileText(std::string_view utf8, FileEncoding *chosen = nullptr);
+std::string encodeFileText(std::string utf8, FileEncoding *chosen = nullptr);
 
 // Windows-1252 bytes to UTF-8. The five bytes that code page leaves undefined (81, 8D, 8F,
 // 90, 9D) map to the C1 controls of the same number, so every byte survives a round trip.

@@ -56,6 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase {"first_section_wins", "[a]\r\nk=1\r\n[A]\r\nk=2\r\nj=3\r\n", "a", "j",
                   "<default>"},
         ReadCase {"first_key_wins", "[a]\r\nk=1\r\nK=2\r\n", "a", "k", "1"},
+        ReadCase {"first_number_key_wins", "[a]\r\n1=x\r\n1=y\r\n", "a", "1", "x"},
+        ReadCase {"number_spellings_are_other_keys", "[a]\r\n01=x\r\n1=y\r\n", "a", "01", "x"},
+        ReadCase {"number_without_leading_zero", "[a]\r\n01=x\r\n1=y\r\n", "a", "1", "y"},
+        ReadCase {"number_with_blanks", "[a]\r\n  7 =x\r\n", "a", "7", "x"},
+        ReadCase {"far_number_key", "[a]\r\n1=x\r\n2000000=y\r\n", "a", "2000000", "y"},
+        ReadCase {"number_beyond_dense_table", "[a]\r\n99999999=y\r\n", "a", "99999999", "y"},
         ReadCase {"before_first_section_not_found", "k=v\r\n[a]\r\n", "", "k", "<default>"},
         ReadCase {"comment_is_no_key", "[a]\r\n;k=v\r\n", "a", ";k", "<default>"},
         ReadCase {"line_without_equals_is_no_key", "[a]\r\nk\r\n", "a", "k", "<default>"},
@@ -175,6 +181,42 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"a", "k", "\xF0\x9F\x8E\xB5"}},
                    std::string("\xFF\xFE[\0a\0]\0\r\0\n\0k\0=\0\x3C\xD8\xB5\xDF\r\0\n\0", 24)}),
     [](const testing::TestParamInfo<WriteCase> &info) { return std::string(info.param.name); });
+
+TEST(ProfileFile, SparseNumberKeysAreAllFound)
+{
+    // Numbers far apart go to the hash table, close ones to the dense table; both are found,
+    // and a number written later finds the line it replaces, wherever it was filed.
+    std::string file = "[a]\r\n";
+    const std::vector<int> numbers = {5000, 1, 2, 900000, 3, 4000, 0, 70};
+    for (int n : numbers)
+        file += std::to_string(n) + "=v" + std::to_string(n) + "\r\n";
+    ProfileFile profile = ProfileFile::parse(file);
+    for (int n : numbers)
+        EXPECT_EQ(profile.readString("a", std::to_string(n), "-"), "v" + std::to_string(n)) << n;
+    EXPECT_EQ(profile.readString("a", "6", "-"), "-");
+    for (int n : numbers)
+        profile.writeString("a", std::to_string(n), "w");
+    for (int i = 6; i < 200; ++i)
+        profile.writeString("a", std::to_string(i), "new");
+    EXPECT_EQ(profile.readString("a", "5000", "-"), "w");
+    EXPECT_EQ(profile.readString("a", "150", "-"), "new");
+    const std::string bytes = profile.toBytes();
+    EXPECT_EQ(bytes.find("5000=v5000"), std::string::npos);
+    EXPECT_EQ(bytes.find("70=w"), bytes.rfind("70=w")) << "70 written twice";
+}
+
+TEST(ProfileFile, CommitWritesWhatToBytesGives)
+{
+    TempDir dir;
+    for (const bool ascii : {true, false}) {
+        ProfileFile profile;
+        profile.writeString("title", "text", std::string(3u << 20, 'x')); // beyond one buffer
+        for (int i = 0; i < 50000; ++i)
+            profile.writeString("cont", std::to_string(i), ascii ? "line" : "l\xC3\xAFne");
+        profile.commit(dir.file("big.vnx"));
+        EXPECT_EQ(readBytes(dir.file("big.vnx")), profile.toBytes());
+    }
+}
 
 TEST(ProfileFile, Utf16FileReadsBackWhatWasWritten)
 {
