@@ -189,8 +189,8 @@ void layOutText(const TQRCustomLabel &label, LaidOutPage &page)
         if (top + lineHeightMm > lastBottomMm)
             return false;
         ++lineNumber;
-        if (!color.isValid())
-            return true;
+        if (!color.isValid() || line.isEmpty())
+            return true; // the line takes its room but leaves no mark
         const QString &text = line;
         const double width = drawMetrics.horizontalAdvance(text) * kMmPerLayoutUnit;
         double left = box.left();

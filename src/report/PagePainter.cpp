@@ -96,6 +96,8 @@ void paintPage(QPainter &painter, const LaidOutPage &page, const PageMapping &ma
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    // PDF and printers keep the picture's pixels exactly (no JPEG).
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     for (const PageItem &item : page.items) {
         if (const auto *box = std::get_if<FilledBox>(&item))
             paintBox(painter, *box, mapping, exposed);
