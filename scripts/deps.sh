@@ -7,7 +7,7 @@ packages=(
     cmake g++ make pkgconf
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-    fonts-liberation fonts-dejavu-core
+    fonts-liberation fonts-dejavu-core fonts-ipafont-gothic
     xvfb xauth xdotool
     cups printer-driver-cups-pdf poppler-utils
 )

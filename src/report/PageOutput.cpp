@@ -1,6 +1,5 @@
 #include "PageOutput.h"
 
-#include "QuickRep.h"
 #include "ReportUnits.h"
 
 #include <QBuffer>
@@ -8,7 +7,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
@@ -26,14 +24,14 @@ QPageLayout::Orientation orientationOf(const QSizeF &sheetMm)
     return sheetMm.width() > sheetMm.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-QPageLayout layoutFor(const LaidOutPage &page)
+// The paper of a page as its portrait size and orientation.
+QPageSize paperSizeOf(const LaidOutPage &page)
 {
     const QSizeF portraitMm = orientationOf(page.paperMm) == QPageLayout::Landscape
         ? page.paperMm.transposed()
         : page.paperMm;
-    return QPageLayout(
-        QPageSize(portraitMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch),
-        orientationOf(page.paperMm), QMarginsF(0, 0, 0, 0));
+    return QPageSize(portraitMm, QPageSize::Millimeter, QString(),
+        QPageSize::FuzzyOrientationMatch);
 }
 
 QSize pixelSize(const QSizeF &mm, double dotsPerInch)
@@ -44,20 +42,6 @@ QSize pixelSize(const QSizeF &mm, double dotsPerInch)
 
 } // namespace
 
-void applyPrinterSettings(QPrinter &printer, const TQRPrinterSettings &settings,
-                          QPageLayout::Orientation orientation)
-{
-    if (!settings.printerName.isEmpty())
-        printer.setPrinterName(settings.printerName);
-    printer.setCopyCount(settings.copies);
-    printer.setDuplex(settings.duplex ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(orientation);
-    if (settings.paperSource != QPrinter::Upper)
-        printer.setPaperSource(settings.paperSource);
-    printer.setFullPage(true);
-}
-
 void paintPages(QPagedPaintDevice &device, const TQRPageSet &pages,
                 const PageCorrection &correction, const std::function<bool(int)> &include)
 {
@@ -66,7 +50,10 @@ void paintPages(QPagedPaintDevice &device, const TQRPageSet &pages,
         if (include && !include(number))
             continue;
         const LaidOutPage &page = *pages.page(number);
-        device.setPageLayout(layoutFor(page));
+        // Size and orientation only: a printer refuses margins below its own minimum, and the
+        // painter starts at the paper's corner anyway.
+        device.setPageSize(paperSizeOf(page));
+        device.setPageOrientation(orientationOf(page.paperMm));
         if (!painter.isActive()) {
             if (!painter.begin(&device))
                 throw std::runtime_error("The printer could not be started.");
@@ -105,7 +92,7 @@ void writePdf(const QString &fileName, const LaidOutPage &page, const PageCorrec
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("CD Vennix Designer"));
         writer.setTitle(QStringLiteral("CD Vennix Designer cut out form"));
-        writer.setPageLayout(layoutFor(page));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         TQRPageSet pages;
         pages.addPage(page);
         paintPages(writer, pages, correction);

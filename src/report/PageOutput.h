@@ -9,21 +9,15 @@
 #include <functional>
 
 class QPagedPaintDevice;
-class QPrinter;
-struct TQRPrinterSettings;
 
 // Output of laid-out pages to devices and files. Every function paints through paintPage.
 // Failures throw std::runtime_error with a message for the user.
 
-// Copies, duplex, orientation, A4 paper, paper source and a full-page coordinate system
-// (origin at the paper's corner, so positions are true distances from its edges whatever the
-// printer's unprintable margins). The printer name is set when the settings name one.
-void applyPrinterSettings(QPrinter &printer, const TQRPrinterSettings &settings,
-                          QPageLayout::Orientation orientation);
-
 // Paints the pages that `include` accepts (all without it) on a paged device, one device
 // page each, at the device's resolution, its page size set from each page's sheet. The
-// device must have no margins (a QPrinter with full page, a QPdfWriter with zero margins).
+// device's painter must start at the paper's corner: a QPrinter with full page on (positions
+// are then true distances from the paper's edges whatever its unprintable margins), a
+// QPdfWriter (its margins are set to zero here).
 // Nothing is started when no page is included.
 void paintPages(QPagedPaintDevice &device, const TQRPageSet &pages,
                 const PageCorrection &correction = {},

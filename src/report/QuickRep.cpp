@@ -82,7 +82,7 @@ bool TQuickRep::preview()
     return true;
 }
 
-bool TQuickRep::print(QPrinter &printer, const PageCorrection &correction)
+bool TQuickRep::print(QPagedPaintDevice &device, const PageCorrection &correction)
 {
     if (busy_)
         return false;
@@ -90,8 +90,7 @@ bool TQuickRep::print(QPrinter &printer, const PageCorrection &correction)
     TQRPageSet pages;
     if (!runInto(pages))
         return false;
-    applyPrinterSettings(printer, printer_, page_.orientation);
-    paintPages(printer, pages, correction,
+    paintPages(device, pages, correction,
                [this](int number) { return printer_.includesPage(number); });
     return true;
 }

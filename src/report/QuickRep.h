@@ -5,7 +5,7 @@
 #include "QRElements.h"
 
 #include <QPageLayout>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QSizeF>
 #include <QString>
 #include <functional>
@@ -34,7 +34,12 @@ struct TQRPageSettings
     QSizeF sheetMm() const;
 };
 
-// The printer settings a form keeps between runs (Printer Setup changes them).
+// The first (upper) paper bin of a printer, in the bin codes the old printer settings used.
+inline constexpr int kFirstPaperBin = 1;
+
+// The printer settings a form keeps between runs (Printer Setup changes them). The engine does
+// not link the print support: whoever drives a QPrinter applies these to it (copies, duplex,
+// printer name, paper source, A4 and the page's orientation, full page) before print().
 struct TQRPrinterSettings
 {
     QString printerName; // empty: the system's default printer
@@ -42,7 +47,7 @@ struct TQRPrinterSettings
     bool duplex = false;
     int firstPage = 0; // 0 and 0: all pages
     int lastPage = 0;
-    QPrinter::PaperSource paperSource = QPrinter::Upper; // the first bin
+    int paperSource = kFirstPaperBin; // a Windows bin code
 
     // Whether the stored page range prints page `number` (counted from 1).
     bool includesPage(int number) const;
@@ -98,12 +103,12 @@ public:
     // The pages of the latest preview, or nullptr before the first.
     const std::shared_ptr<TQRPageSet> &previewPages() const { return previewPages_; }
 
-    // The print operation on a printer the caller has chosen: a new run, the stored printer
-    // settings applied (copies, duplex, orientation, A4, paper source; the printer name only
-    // when one is stored and the printer has none), then the pages within the stored range
-    // painted. false when busy or cancelled. Throws std::runtime_error when the printer
-    // cannot start.
-    bool print(QPrinter &printer, const PageCorrection &correction = {});
+    // The print operation on a device the caller has set up (a QPrinter with the stored
+    // settings applied and full page on, or a QPdfWriter): a new run, then the pages within
+    // the stored page range painted at the device's resolution, each page's sheet setting
+    // the device's page layout. false when busy or cancelled. Throws std::runtime_error when
+    // the device cannot start.
+    bool print(QPagedPaintDevice &device, const PageCorrection &correction = {});
 
 protected:
     // Called once by a form's constructor with its elements.
