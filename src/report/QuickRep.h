@@ -38,8 +38,8 @@ struct TQRPageSettings
 inline constexpr int kFirstPaperBin = 1;
 
 // The printer settings a form keeps between runs (Printer Setup changes them). The engine does
-// not link the print support: whoever drives a QPrinter applies these to it (copies, duplex,
-// printer name, paper source, A4 and the page's orientation, full page) before print().
+// not link the print support: whoever drives a QPrinter applies these to it before print()
+// (applyPrinterSettings in QRPrinterSettings.h).
 struct TQRPrinterSettings
 {
     QString printerName; // empty: the system's default printer
@@ -47,7 +47,7 @@ struct TQRPrinterSettings
     bool duplex = false;
     int firstPage = 0; // 0 and 0: all pages
     int lastPage = 0;
-    int paperSource = kFirstPaperBin; // a Windows bin code
+    int paperSource = kFirstPaperBin; // a Windows bin code; Printer Setup keeps the first
 
     // Whether the stored page range prints page `number` (counted from 1).
     bool includesPage(int number) const;

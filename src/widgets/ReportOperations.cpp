@@ -1,6 +1,7 @@
 #include "ReportOperations.h"
 
 #include "PageOutput.h"
+#include "QRPrinterSettings.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -121,6 +122,7 @@ void reportPrint(TQuickRep &form, PrintEnvironment &environment)
     if (!environment.printerInstalled() || form.busy())
         return;
     std::unique_ptr<QPrinter> printer = environment.openPrinter(form.printerSettings().printerName);
+    applyPrinterSettings(*printer, form.printerSettings(), form.page().orientation);
     ProgressScope progress(environment);
     form.print(*printer);
 }

@@ -1,11 +1,12 @@
 // render and print: the composed cut-out form of a design file as PDF, PNG or SVG, or on a
 // printer.
-#include "BitmapReader.h"
+#include "BitmapFileChooser.h"
 #include "CliCommand.h"
 #include "DesignFile.h"
 #include "PageOutput.h"
 #include "Unit2.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
@@ -49,39 +50,24 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-// The picture step of a design file: the stored path (relative to the design file's folder
-// when not absolute) is read with the program's bitmap reader.
-class PictureFiles : public ImageFileChooser
+// The picture step of a design file, as the program's Image page would take it; a stored path
+// that is not absolute is taken from the design file's folder.
+class PictureFiles : public BitmapFileChooser
 {
 public:
     explicit PictureFiles(const std::string &designFile)
-        : folder_(QFileInfo(QString::fromStdString(designFile)).absolutePath())
+        : folder_(QFileInfo(QString::fromStdString(designFile)).absoluteDir())
     {
     }
 
     void selectImageFile(CaseDesign &design, const std::string &path) override
     {
-        (void)design;
-        const QString file = QFileInfo(QString::fromStdString(path)).isAbsolute()
-            ? QString::fromStdString(path)
-            : folder_ + QLatin1Char('/') + QString::fromStdString(path);
-        chosen_ = file.toStdString();
-    }
-
-    void loadChosenImage(CaseDesign &design) override
-    {
-        if (chosen_.empty()) {
-            design.picture.reset();
-            design.imagePath.clear();
-            return;
-        }
-        design.picture = readBitmapFile(chosen_);
-        design.imagePath = chosen_;
+        BitmapFileChooser::selectImageFile(
+            design, folder_.absoluteFilePath(QString::fromStdString(path)).toStdString());
     }
 
 private:
-    QString folder_;
-    std::string chosen_;
+    QDir folder_;
 };
 
 struct Options
