@@ -253,7 +253,9 @@ std::string encodeFileText(std::string utf8, FileEncoding *chosen)
         narrow += static_cast<char>(byte);
         i += length;
     }
-    if (fits) {
+    // Windows-1252 bytes that happen to form valid UTF-8 ("Ã©" is C3 A9) would read back as
+    // other characters, so such text goes to UTF-16 as well.
+    if (fits && !isValidUtf8(narrow)) {
         if (chosen)
             *chosen = FileEncoding::Windows1252;
         return narrow;

@@ -16,7 +16,8 @@ std::string decodeFileText(std::string bytes, FileEncoding *detected = nullptr);
 
 // Encodes UTF-8 text for a file: Windows-1252 when every character has a byte there (so the
 // file stays byte-compatible with the Windows program), otherwise UTF-16LE with its
-// byte-order mark, which the Windows profile functions also read.
+// byte-order mark, which the Windows profile functions also read. Windows-1252 bytes that
+// would be taken for UTF-8 when read back go to UTF-16LE too, so the text always comes back.
 std::string encodeFileText(std::string utf8, FileEncoding *chosen = nullptr);
 
 // Windows-1252 bytes to UTF-8. The five bytes that code page leaves undefined (81, 8D, 8F,

@@ -172,6 +172,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "[a]\r\nk=caf\xC3\xA9\r\n",
                    {{"a", "k", "x"}},
                    "[a]\r\nk=x\r\n"},
+        // C3 A9 in Windows-1252 is "Ã©", but a reader takes those bytes for the UTF-8 of "é".
+        WriteCase {"windows_1252_bytes_that_read_as_utf8_go_utf16",
+                   "",
+                   {{"a", "k", "\xC3\x83\xC2\xA9"}},
+                   std::string("\xFF\xFE[\0a\0]\0\r\0\n\0k\0=\0\xC3\0\xA9\0\r\0\n\0", 24)},
         WriteCase {"non_latin_goes_utf16",
                    "",
                    {{"a", "k", "\xD0\x96"}},
