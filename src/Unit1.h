@@ -1,22 +1,34 @@
 #pragma once
 
 #include "CaseDesign.h"
+#include "ColorsPage.h"
+#include "FontsPage.h"
 #include "FileCommands.h"
 #include "ImageList.h"
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
 
+class ClickLabel;
+class FontDialog;
+class MouseButtonTool;
 class QAction;
 class QFileDialog;
+class QFrame;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QRadioButton;
 class QStatusBar;
 class QTabWidget;
+class ShapeBox;
+class WrappingMemo;
 
 // The main window. It owns the one current design and shows it on four pages. The frame
 // (menu, buttons, status bar, file commands) lives in Unit1.cpp; each page is built by its
@@ -103,6 +115,14 @@ public:
     // Text page (Unit1Text.cpp)
 
     void buildTextPage(QWidget *page);
+    QLabel *Label1 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLabel *Label2 = nullptr;
+    WrappingMemo *Memo1 = nullptr;
+    // The boxes show the design's title and contents (after New and Open).
+    void showDesignText();
+    void titleEdited();
+    void contentsEdited();
 
 public:
     // Colors page (Unit1Colors.cpp)
@@ -110,7 +130,81 @@ public:
     void buildColorsPage(QWidget *page);
     void TabSheet2Show();
     // Colour identifier of the palette button last pressed; empty at creation.
-    std::string currentColorName;
+    const std::string &currentColorName() const;
+    // A mouse button pressed on a swatch, one handler per swatch.
+    void ToolButton2MouseDown();
+    void ToolButton3MouseDown();
+    void ToolButton4MouseDown();
+    void ToolButton5MouseDown();
+    void ToolButton6MouseDown();
+    void ToolButton7MouseDown();
+    void ToolButton8MouseDown();
+    void ToolButton9MouseDown();
+    void ToolButton12MouseDown();
+    void ToolButton13MouseDown();
+    void ToolButton14MouseDown();
+    void ToolButton15MouseDown();
+    void ToolButton16MouseDown();
+    void ToolButton17MouseDown();
+    void ToolButton18MouseDown();
+    void ToolButton19MouseDown();
+    // A mouse button released on any swatch.
+    void ToolButton2MouseUp();
+    void Label3Click();
+    void Label4Click();
+    void Shape1MouseDown();
+    void Label7Click();
+    void Label8Click();
+    void Shape3MouseDown();
+    void Label6Click(); // Label5 and Label6
+    void Shape2MouseDown(); // Shape2 and Shape4
+    void SpeedButton3Click();
+    QFrame *Bevel1 = nullptr;
+    QFrame *Bevel2 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label10 = nullptr;
+    ShapeBox *Shape1 = nullptr;
+    ShapeBox *Shape2 = nullptr;
+    ShapeBox *Shape3 = nullptr;
+    ShapeBox *Shape4 = nullptr;
+    ClickLabel *Label3 = nullptr;
+    ClickLabel *Label4 = nullptr;
+    ClickLabel *Label5 = nullptr;
+    ClickLabel *Label6 = nullptr;
+    ClickLabel *Label7 = nullptr;
+    ClickLabel *Label8 = nullptr;
+    QLabel *StaticText1 = nullptr;
+    QRadioButton *RadioButton1 = nullptr;
+    QRadioButton *RadioButton2 = nullptr;
+    QRadioButton *RadioButton3 = nullptr;
+    QRadioButton *RadioButton4 = nullptr;
+    QRadioButton *RadioButton5 = nullptr;
+    QRadioButton *RadioButton6 = nullptr;
+    QRadioButton *RadioButton7 = nullptr;
+    QRadioButton *RadioButton8 = nullptr;
+    QWidget *ToolBar1 = nullptr;
+    MouseButtonTool *ToolButton2 = nullptr;
+    MouseButtonTool *ToolButton3 = nullptr;
+    MouseButtonTool *ToolButton4 = nullptr;
+    MouseButtonTool *ToolButton5 = nullptr;
+    MouseButtonTool *ToolButton6 = nullptr;
+    MouseButtonTool *ToolButton7 = nullptr;
+    MouseButtonTool *ToolButton8 = nullptr;
+    MouseButtonTool *ToolButton9 = nullptr;
+    MouseButtonTool *ToolButton12 = nullptr;
+    MouseButtonTool *ToolButton13 = nullptr;
+    MouseButtonTool *ToolButton14 = nullptr;
+    MouseButtonTool *ToolButton15 = nullptr;
+    MouseButtonTool *ToolButton16 = nullptr;
+    MouseButtonTool *ToolButton17 = nullptr;
+    MouseButtonTool *ToolButton18 = nullptr;
+    MouseButtonTool *ToolButton19 = nullptr;
+    QPushButton *SpeedButton3 = nullptr;
+    const ColorsPage &colorsPage() const { return *colorsPage_; }
+    QRadioButton *targetButton(ColorTarget target) const;
+    // The Colours page's text sample of a block (Label3, Label4, Label7, Label8).
+    QLabel *colorSample(TextSlot slot) const;
+    void paletteSwatchPressed(std::size_t index);
 
 public:
     // Image page (Unit1Image.cpp)
@@ -125,6 +219,58 @@ public:
 
     void buildFontsPage(QWidget *page);
     void TabSheet4Show();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void RadioButton14Click(); // the three alignment buttons of "Folder title"
+    void RadioButton16Click(); // "Folder contents"
+    void RadioButton19Click(); // "Case title"
+    void RadioButton22Click(); // "Case contents"
+    QGroupBox *GroupBox1 = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    QGroupBox *GroupBox4 = nullptr;
+    QGroupBox *GroupBox5 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label13 = nullptr;
+    QLabel *Label16 = nullptr;
+    QLabel *Label17 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QRadioButton *RadioButton13 = nullptr;
+    QRadioButton *RadioButton14 = nullptr;
+    QRadioButton *RadioButton15 = nullptr;
+    QRadioButton *RadioButton16 = nullptr;
+    QRadioButton *RadioButton17 = nullptr;
+    QRadioButton *RadioButton18 = nullptr;
+    QRadioButton *RadioButton19 = nullptr;
+    QRadioButton *RadioButton20 = nullptr;
+    QRadioButton *RadioButton21 = nullptr;
+    QRadioButton *RadioButton22 = nullptr;
+    QRadioButton *RadioButton23 = nullptr;
+    QRadioButton *RadioButton24 = nullptr;
+    QLabel *Label21 = nullptr;
+    QLabel *Label22 = nullptr;
+    QLabel *Label23 = nullptr;
+    QLabel *Label24 = nullptr;
+    QLabel *Label14 = nullptr;
+    QLabel *Label18 = nullptr;
+    QLabel *Label19 = nullptr;
+    QLabel *Label20 = nullptr;
+    FontDialog *FontDialog1 = nullptr;
+    // The dialog "Set font" asks: FontDialog1 unless a test puts another in its place.
+    FontChooser *fontChooser = nullptr;
+    // The Fonts page's sample of a block (Label12, Label13, Label16, Label17).
+    QLabel *fontSample(TextSlot slot) const;
+    // The summary line of a block (Label14, Label18, Label19, Label20).
+    QLabel *summaryLine(TextSlot slot) const;
+    // "Left", "Center", "Right" of a block's group.
+    std::array<QRadioButton *, 3> alignmentButtons(TextSlot slot) const;
+    void setBlockFont(TextSlot slot);
+    void alignmentButtonChecked(TextSlot slot);
 
     // Frame, continued
 
@@ -138,6 +284,14 @@ private:
 
     // Declared first: destroyed last, after every observer that points at it.
     CaseDesign design_;
+    // The Text, Colours and Fonts pages' logic and what shows it; declared after the design,
+    // so destroyed before it, each page before the view it shows itself on.
+    std::unique_ptr<DesignObserver> textBoxesObserver_;
+    std::unique_ptr<ColorsPageView> colorsView_;
+    std::unique_ptr<ColorsPage> colorsPage_;
+    std::unique_ptr<FontsPageView> fontsView_;
+    std::unique_ptr<FontsPage> fontsPage_;
+    std::unique_ptr<FontChooser> fontDialogChooser_;
     std::unique_ptr<FileCommandUi> fileUi_;
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<DesignObserver> frameObserver_;
