@@ -10,6 +10,7 @@ packages=(
     fonts-liberation fonts-dejavu-core fonts-ipafont-gothic
     xvfb xauth xdotool
     cups printer-driver-cups-pdf poppler-utils
+    desktop-file-utils appstream dpkg-dev file
 )
 # Extra packages a caller asks for (for example the sanitizer or fuzzing toolchain).
 packages+=("$@")
