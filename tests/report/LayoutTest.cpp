@@ -374,7 +374,8 @@ TEST(WordWrap, EmptyLineTakesItsRoom)
 {
     auto memo = textElement<TQRMemo>(QRectF(10, 10, 100, 100), true);
     memo->setLines({"one", "", "three"});
-    const auto runs = pageOf(*memo).textRuns(QStringLiteral("Text"));
+    const LaidOutPage page = pageOf(*memo);
+    const auto runs = page.textRuns(QStringLiteral("Text"));
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_NEAR(runs[1]->lineMm.top() - runs[0]->lineMm.top(), 2 * runs[0]->lineMm.height(), 1e-9);
 }
