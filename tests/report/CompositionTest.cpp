@@ -79,3 +79,71 @@ TEST(Composition, LaterRunShowsTheDesignOfItsMoment)
 }
 
 } // namespace
+
+namespace {
+
+// The preview window as the preview hook sees it.
+class FakePreview : public CutOutFormPreview
+{
+public:
+    explicit FakePreview(TQuickReport2 &form)
+        : form_(form)
+    {
+    }
+    void attachPageSet(std::shared_ptr<TQRPageSet> pages) override
+    {
+        calls.push_back("attach");
+        attached = pages;
+        completeWhenAttached = pages->complete();
+        // A request that arrives while the preview waits for its window is ignored.
+        nestedRun = form_.run() != nullptr;
+    }
+    void showPreviewWindow() override { calls.push_back("show"); }
+
+    std::vector<std::string> calls;
+    std::shared_ptr<TQRPageSet> attached;
+    bool completeWhenAttached = true;
+    bool nestedRun = true;
+
+private:
+    TQuickReport2 &form_;
+};
+
+TEST(PreviewRun, HookAttachesTheNewEmptyPageSetThenTheRunFillsIt)
+{
+    CaseDesign design;
+    design.title = "Preview";
+    TQuickReport2 form(&design);
+    FakePreview preview(form);
+    form.setPreview(&preview);
+
+    ASSERT_TRUE(form.preview());
+    EXPECT_EQ(preview.calls, (std::vector<std::string> {"attach", "show"}));
+    EXPECT_FALSE(preview.completeWhenAttached);
+    EXPECT_FALSE(preview.nestedRun);
+    ASSERT_EQ(preview.attached, form.previewPages());
+    EXPECT_TRUE(preview.attached->complete());
+    ASSERT_EQ(preview.attached->pageCount(), 1);
+    EXPECT_EQ(preview.attached->page(1)->textRuns(QStringLiteral("QRLabel1")).size(), 1u);
+    EXPECT_FALSE(form.busy());
+
+    // A second preview replaces the page set; the first one stays as it was.
+    const std::shared_ptr<TQRPageSet> first = preview.attached;
+    design.title = "Again";
+    ASSERT_TRUE(form.preview());
+    EXPECT_NE(preview.attached, first);
+    EXPECT_EQ(first->page(1)->textRuns(QStringLiteral("QRLabel1"))[0]->text,
+              QStringLiteral("Preview"));
+}
+
+TEST(PreviewRun, FailureEndsTheRunAndTheFormTakesTheNextRequest)
+{
+    TQuickReport2 form;
+    form.setProcessEvents([] { throw std::runtime_error("out of paper"); });
+    EXPECT_THROW(form.run(), std::runtime_error);
+    EXPECT_FALSE(form.busy());
+    form.setProcessEvents({});
+    EXPECT_TRUE(form.run());
+}
+
+} // namespace
