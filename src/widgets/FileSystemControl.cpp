@@ -11,6 +11,10 @@ void setFileSystemControlBackground(QWidget *control, const QColor &color)
         palette.setColor(group, QPalette::Base, color);
         palette.setColor(group, QPalette::Button, color); // the face of a drop-down list
     }
+    // Disabled entries stay readable on silver, grey as the classic look draws them.
+    const QColor grey(128, 128, 128);
+    palette.setColor(QPalette::Disabled, QPalette::Text, grey);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
     control->setPalette(palette);
 }
 
