@@ -4,6 +4,7 @@
 #include "ColorsPage.h"
 #include "FontsPage.h"
 #include "FileCommands.h"
+#include "ImagePage.h"
 #include "ImageList.h"
 
 #include <QMainWindow>
@@ -13,7 +14,11 @@
 #include <string>
 
 class ClickLabel;
+class DirectoryListBox;
+class DriveComboBox;
+class FileListBox;
 class FontDialog;
+class ImagePageWidgets;
 class MouseButtonTool;
 class QAction;
 class QFileDialog;
@@ -213,6 +218,23 @@ public:
     // The page's part of loading a design file (moving its file lists to the stored picture
     // and loading it). Open hands it to readDesignFile; nullptr while the page has none.
     ImageFileChooser *imageFileChooser();
+    // The four placement buttons' handler: runs when one of them becomes the checked one.
+    void RadioButton9Click();
+    // The file list changed its selection or re-read its folder: load the selected picture.
+    void FileListBox1Change();
+
+    QFrame *Panel1 = nullptr;
+    QLabel *Label15 = nullptr;
+    QRadioButton *RadioButton9 = nullptr; // "&Don't use image"
+    QRadioButton *RadioButton10 = nullptr; // "Image &on folder paper only"
+    QRadioButton *RadioButton11 = nullptr; // "Image o&n case paper only"
+    QRadioButton *RadioButton12 = nullptr; // "Image on bot&h"
+    QFrame *Bevel3 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Image1 = nullptr; // the picture, stretched into 89 x 89
+    DriveComboBox *DriveComboBox1 = nullptr;
+    DirectoryListBox *DirectoryListBox1 = nullptr;
+    FileListBox *FileListBox1 = nullptr;
 
 public:
     // Fonts page (Unit1Fonts.cpp)
@@ -295,6 +317,10 @@ private:
     std::unique_ptr<FileCommandUi> fileUi_;
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<DesignObserver> frameObserver_;
+    // Image page (Unit1Image.cpp): after the design, so destroyed before it.
+    std::unique_ptr<ImagePageView> imagePageView_;
+    ImagePageWidgets *imagePageWidgets_ = nullptr; // the same object as imagePageView_
+    std::unique_ptr<ImagePage> imagePage_;
     QLabel *statusPanel_ = nullptr;
     QFileDialog *openDialog_ = nullptr;
     QFileDialog *saveDialog_ = nullptr;
