@@ -131,9 +131,9 @@ TForm1::TForm1(QWidget *parent)
     setFont(formFont());
     design_.addObserver(frameObserver_.get());
     handover = {[this] { printCutOutForm(); }, [this] { previewCutOutForm(); },
-                [this] { runPrinterSetup(); },
+                [this] { runPrinterSetup(); }, [this] { showAboutBox(); },
                 [this] {
-                    showAboutBox();
+                    exportCutOutFormPdf();
                 }};
 
     buildMenu();
@@ -165,6 +165,7 @@ void TForm1::buildMenu()
     Preview1 = File1->addAction(QStringLiteral("Pre&view..."));
     Printersettings1 = File1->addAction(QStringLiteral("Printer S&etup..."));
     Print1 = File1->addAction(QStringLiteral("&Print..."));
+    ExportPDF1 = File1->addAction(QStringLiteral("Export P&DF..."));
     N1 = File1->addSeparator();
     Exit1 = File1->addAction(QStringLiteral("E&xit"));
     About1 = MainMenu1->addAction(QStringLiteral("&About"));
@@ -176,6 +177,7 @@ void TForm1::buildMenu()
     connect(Preview1, &QAction::triggered, this, &TForm1::BitBtn2Click);
     connect(Printersettings1, &QAction::triggered, this, &TForm1::Printersettings1Click);
     connect(Print1, &QAction::triggered, this, &TForm1::BitBtn1Click);
+    connect(ExportPDF1, &QAction::triggered, this, &TForm1::ExportPDF1Click);
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
 }
@@ -336,4 +338,9 @@ void TForm1::Printersettings1Click()
 void TForm1::About1Click()
 {
     runGuarded([this] { handover.about(); });
+}
+
+void TForm1::ExportPDF1Click()
+{
+    runGuarded([this] { handover.exportPdf(); });
 }

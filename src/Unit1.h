@@ -68,6 +68,7 @@ public:
     void BitBtn2Click(); // "Pre&view" button and "Pre&view..." menu item
     void Printersettings1Click();
     void About1Click();
+    void ExportPDF1Click(); // "Export P&DF...": the cut-out form as a PDF file
     // Writes the design under its file name; makes the design new.
     void Sejva();
     void Ny();
@@ -77,13 +78,15 @@ public:
     void previewCutOutForm();
     void runPrinterSetup();
     void showAboutBox();
-    // The handlers above reach those four through these hooks; tests replace them.
+    void exportCutOutFormPdf();
+    // The handlers above reach those five through these hooks; tests replace them.
     struct Handover
     {
         std::function<void()> print;
         std::function<void()> preview;
         std::function<void()> printerSetup;
         std::function<void()> about;
+        std::function<void()> exportPdf;
     };
     Handover handover;
 
@@ -98,6 +101,7 @@ public:
     QAction *Preview1 = nullptr;
     QAction *Printersettings1 = nullptr;
     QAction *Print1 = nullptr;
+    QAction *ExportPDF1 = nullptr;
     QAction *N1 = nullptr;
     QAction *Exit1 = nullptr;
     QAction *About1 = nullptr;

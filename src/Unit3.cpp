@@ -1,5 +1,8 @@
 #include "Unit3.h"
 
+#include "ApplicationSetup.h"
+#include "ImageList.h"
+#include "ScreenLook.h"
 #include "TURLLabel.h"
 
 #include <QApplication>
@@ -21,17 +24,6 @@ const char *const TAboutBox::kNationalSocietiesDirectory
 namespace {
 
 const QColor kTeal(0, 128, 128);
-
-// "MS Sans Serif" where it exists; otherwise Liberation Sans, whose widths are close to it,
-// rather than whatever wide face the font configuration offers for an unknown name.
-QFont dialogFont(int points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
 
 // A panel with a lowered outer and a raised inner bevel, one pixel each: an etched groove.
 class BevelPanel : public QFrame
@@ -121,13 +113,16 @@ TAboutBox::TAboutBox(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(233, 280);
-    setFont(dialogFont(8));
+    setFont(formFont());
 
     Panel1 = makePanel(this, QRect(8, 8, 217, 129));
-    QPixmap icon = QApplication::windowIcon().pixmap(32, 32);
+    const QPixmap icon = programIcon().pixmap(32, 32);
     ProgramIcon = makeImage(Panel1, QRect(16, 16, 41, 41), icon, true);
     ProductName = makeLabel(Panel1, QRect(64, 16, 133, 16), QStringLiteral("CD Vennix Designer"));
-    ProductName->setFont(dialogFont(10, true));
+    QFont productFont = formFont();
+    productFont.setPixelSize(pixelsForPoints(10));
+    productFont.setBold(true);
+    ProductName->setFont(productFont);
     Version = makeLabel(Panel1, QRect(64, 40, 53, 13), QStringLiteral("Version 1.1"));
     // These two size themselves to their text: they grow where this font is wider.
     for (QLabel *label : {ProductName, Version})

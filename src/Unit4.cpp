@@ -1,8 +1,13 @@
 #include "Unit4.h"
 
+#include "ApplicationSetup.h"
+#include "CommandGuard.h"
+#include "ImageList.h"
 #include "ReportOperations.h"
 #include "TQRPreview.h"
+#include "Unit1.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QScreen>
@@ -40,10 +45,7 @@ TForm4::TForm4(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(QStringLiteral("Form4"));
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSize(8);
-    setFont(font);
+    setFont(formFont());
     resize(688, 453);
 
     QRPreview1 = new TQRPreview(this);
@@ -71,6 +73,20 @@ TForm4::TForm4(QWidget *parent)
     layout->addWidget(QRPreview1, 1);
     layout->addWidget(ToolBar1);
 
+    // The tool bar has no image list of its own: it shows glyphs of the main window's.
+    if (Form1) {
+        ToolButton1->setIcon(Form1->ImageList1.icon(ImageList::ZoomIn));
+        ToolButton2->setIcon(Form1->ImageList1.icon(ImageList::ZoomOut));
+        ToolButton5->setIcon(Form1->ImageList1.icon(ImageList::Printer));
+        ToolButton6->setIcon(Form1->ImageList1.icon(ImageList::Exit));
+    }
+    // This window is where the cut-out form shows its previews; while a run lays out a
+    // page, the windows go on painting.
+    if (QuickReport2) {
+        QuickReport2->setPreview(this);
+        QuickReport2->setProcessEvents([] { QCoreApplication::processEvents(); });
+    }
+
     connect(ToolButton1, &QToolButton::clicked, this, &TForm4::ToolButton1Click);
     connect(ToolButton2, &QToolButton::clicked, this, &TForm4::ToolButton2Click);
     connect(ToolButton5, &QToolButton::clicked, this, &TForm4::ToolButton5Click);
@@ -91,7 +107,7 @@ void TForm4::ToolButton2Click()
 // not the page on screen.
 void TForm4::ToolButton5Click()
 {
-    reportPrint(*QuickReport2);
+    runGuarded([] { reportPrint(*QuickReport2); });
 }
 
 void TForm4::ToolButton6Click()

@@ -1,15 +1,18 @@
-// Runs the program's Print command once on the system's printers, as the main window's
-// "&Print" does, for a design with the title given as the first argument. Used by
-// cups_print_test.sh with a private CUPS server. Exit code 0 when the command returned
-// without an error; the error's text on stderr and exit code 2 otherwise.
-#include "ReportOperations.h"
+// Starts the program's windows as start-up does, gives the design the title of the first
+// argument and runs the main window's Print command once on the system's printers. Used by
+// cups_print_test.sh with a private CUPS server. Exit code 0 when the command returned; 3
+// when it waited for the user (a dialog or the error box stood open).
+#include "ApplicationSetup.h"
+#include "Unit1.h"
 #include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 
 #include <QApplication>
 #include <QPrinterInfo>
 #include <QTimer>
 #include <cstdio>
-#include <exception>
+#include <memory>
 
 int main(int argc, char **argv)
 {
@@ -20,30 +23,35 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: print_command TITLE\n");
         return 1;
     }
+    setUpApplication(app);
 
-    DesignFields design;
-    design.title = argv[1];
-    design.contents = {"Track one", "Track two"};
-    TQuickReport2 form(&design);
-    form.setProcessEvents([] { QCoreApplication::processEvents(); });
+    auto form1 = std::make_unique<TForm1>();
+    Form1 = form1.get();
+    auto quickReport2 = std::make_unique<TQuickReport2>(&Form1->design());
+    QuickReport2 = quickReport2.get();
+    auto aboutBox = std::make_unique<TAboutBox>();
+    AboutBox = aboutBox.get();
+    auto form4 = std::make_unique<TForm4>();
+    Form4 = form4.get();
+    Form1->show();
 
-    // Anything that waits for the user (a dialog, a message box) would stop the command here.
+    Form1->design().title = argv[1];
+    Form1->design().contents = {"Track one", "Track two"};
+
+    // A window that waits for the user would stop the command here.
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] {
-        std::fprintf(stderr, "the print command waited for the user\n");
+        const QWidget *modal = QApplication::activeModalWidget();
+        std::fprintf(stderr, "the print command waited for the user: %s\n",
+                     modal ? qPrintable(modal->windowTitle()) : "");
         std::_Exit(3);
     });
-    watchdog.start(60000);
+    watchdog.start(30000);
 
     std::printf("printers: %lld\n",
                 static_cast<long long>(QPrinterInfo::availablePrinterNames().size()));
-    try {
-        reportPrint(form);
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 2;
-    }
+    Form1->BitBtn1Click();
     std::printf("print command done\n");
     return 0;
 }

@@ -141,9 +141,9 @@ protected:
         form.fileCommands().setUi(ui);
         form.handover
             = {[this] { events.push_back("print"); }, [this] { events.push_back("preview"); },
-               [this] { events.push_back("printer setup"); },
+               [this] { events.push_back("printer setup"); }, [this] { events.push_back("about"); },
                [this] {
-                   events.push_back("about");
+                   events.push_back("export pdf");
                }};
     }
 };
@@ -217,7 +217,7 @@ TEST_F(MainWindowTest, MenuHasItsItemsInOrderWithoutShortcuts)
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(items,
               QStringList({"&New", "&Open...", "&Save", "Save &As...", "-", "Pre&view...",
-                           "Printer S&etup...", "&Print...", "-", "E&xit"}));
+                           "Printer S&etup...", "&Print...", "Export P&DF...", "-", "E&xit"}));
     const QList<QAction *> bar = form.MainMenu1->actions();
     ASSERT_EQ(bar.size(), 2);
     EXPECT_EQ(bar[0], form.File1->menuAction());
@@ -281,6 +281,7 @@ INSTANTIATE_TEST_SUITE_P(
         WiringCase {"menu_print", [](TForm1 &f) { f.Print1->trigger(); }, "print"},
         WiringCase {"button_print", [](TForm1 &f) { f.BitBtn1->click(); }, "print"},
         WiringCase {"menu_about", [](TForm1 &f) { f.About1->trigger(); }, "about"},
+        WiringCase {"menu_export_pdf", [](TForm1 &f) { f.ExportPDF1->trigger(); }, "export pdf"},
         WiringCase {"menu_exit", [](TForm1 &f) { f.Exit1->trigger(); }, "closed"},
         WiringCase {"button_exit", [](TForm1 &f) { f.BitBtn3->click(); }, "closed"},
         WiringCase {"close_box", [](TForm1 &f) { f.close(); }, "closed"}),
