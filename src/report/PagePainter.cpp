@@ -4,6 +4,8 @@
 #include "TextFonts.h"
 
 #include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,19 +41,78 @@ void paintBox(QPainter &painter, const FilledBox &box, const PageMapping &mappin
     }
 }
 
+bool hasRightToLeft(const QString &text)
+{
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+// Draws the part of a line's text whose characters lie between fromX and toX (layout units
+// from the line's start), each character where the whole line puts it, with the painter at
+// the line's baseline. The part is cut at character boundaries, so kerning and decorations
+// inside it are those of the whole line.
+void drawTextBetween(QPainter &painter, const QFont &font, const QString &text, double fromX,
+                     double toX)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    int first = line.xToCursor(fromX, QTextLine::CursorOnCharacter);
+    int last = line.xToCursor(toX, QTextLine::CursorOnCharacter) + 1;
+    first = std::clamp(first, 0, int(text.size()));
+    last = std::clamp(last, first, int(text.size()));
+    while (first > 0 && !layout.isValidCursorPosition(first))
+        --first;
+    while (last < text.size() && !layout.isValidCursorPosition(last))
+        ++last;
+    if (first < last)
+        painter.drawText(QPointF(line.cursorToX(first), 0), text.mid(first, last - first));
+}
+
 void paintText(QPainter &painter, const TextRun &run, const PageMapping &mapping,
                const QRectF &exposed)
 {
     // Glyphs may reach out of their line (italic slant, accents): test a generous box.
     const double slackMm = run.lineMm.height() / 2;
-    if (!meets(mapping.map(run.lineMm.adjusted(-slackMm, -slackMm, slackMm, slackMm)), exposed))
+    const QRectF reach = mapping.map(run.lineMm.adjusted(-slackMm, -slackMm, slackMm, slackMm));
+    if (!meets(reach, exposed))
         return;
     painter.save();
     painter.translate(mapping.map(QPointF(run.lineMm.left(), run.baselineMm)));
-    painter.scale(mapping.dotsPerMmX * kMmPerLayoutUnit, mapping.dotsPerMmY * kMmPerLayoutUnit);
-    painter.setFont(layoutFont(run.font));
+    const double scaleX = mapping.dotsPerMmX * kMmPerLayoutUnit;
+    painter.scale(scaleX, mapping.dotsPerMmY * kMmPerLayoutUnit);
+    const QFont font = layoutFont(run.font);
+    painter.setFont(font);
     painter.setPen(run.color);
-    painter.drawText(QPointF(0, 0), run.text);
+    if (!exposed.isEmpty() && (reach.left() < exposed.left() || reach.right() > exposed.right())
+        && !hasRightToLeft(run.text)) {
+        // Part of a line on view, as in a zoomed preview: big glyphs are drawn as outlines,
+        // each at its full cost however little of it shows, so only the characters within a
+        // line height of the exposed part are drawn. (Right-to-left text is drawn whole.)
+        const double lineLeft = mapping.map(QPointF(run.lineMm.left(), 0)).x();
+        const double slackDots = slackMm * 2 * mapping.dotsPerMmX;
+        drawTextBetween(painter, font, run.text, (exposed.left() - slackDots - lineLeft) / scaleX,
+                        (exposed.right() + slackDots - lineLeft) / scaleX);
+    } else {
+        painter.drawText(QPointF(0, 0), run.text);
+    }
     painter.restore();
 }
 
