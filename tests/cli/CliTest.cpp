@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -56,6 +57,7 @@ protected:
             if (c == '/')
                 c = '_';
         }
+        name += "-" + std::to_string(::getpid()); // test runs of several builds may overlap
         dir = fs::temp_directory_path() / name;
         fs::remove_all(dir);
         fs::create_directories(dir);

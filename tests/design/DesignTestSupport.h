@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 // Writes down every notification the design sends, one line each, in order.
@@ -80,6 +81,7 @@ public:
             if (c == '/')
                 c = '_';
         }
+        name += "-" + std::to_string(::getpid()); // test runs of several builds may overlap
         path_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
