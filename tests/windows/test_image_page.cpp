@@ -4,6 +4,7 @@
 #include "FileListBox.h"
 #include "ImagePicture.h"
 #include "Unit1.h"
+#include "Unit2.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -189,6 +190,15 @@ TEST_F(ImagePageWindow, SavedPictureOnBothReopensShown)
     EXPECT_EQ(reopened.FileListBox1->fileName(), pics + "/wide.bmp");
     EXPECT_EQ(ImagePicture::imageOf(reopened.design().picture.get()).size(), QSize(200, 100));
     EXPECT_FALSE(reopened.Image1->pixmap().isNull());
+
+    // The cut-out form composed from the reopened design prints it on both pieces.
+    TQuickReport2 form2(&reopened.design());
+    bool printReport = true;
+    form2.QuickReport2BeforePrint(form2, printReport);
+    for (const TQRImage *image : {&form2.QRImage1, &form2.QRImage2}) {
+        EXPECT_TRUE(image->enabled());
+        EXPECT_EQ(image->picture().size(), QSize(200, 100));
+    }
 
     // New: no placement, controls disabled, the picture and the file stay.
     reopened.Ny();
