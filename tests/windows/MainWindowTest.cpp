@@ -42,34 +42,39 @@ struct SeenBox
 using Answer = std::function<void(QWidget *)>;
 
 // Answers the modal windows that open next, one answer each in the order they open, and
-// records the message boxes among them. Call before the action that opens them. A window that
-// nobody answers is closed after a few seconds, failing the test, so that no test hangs.
-void answerModals(std::vector<SeenBox> &seen, std::vector<Answer> answers)
+// records the message boxes among them. Make it before the action that opens them; it stops
+// when it goes out of scope. A window that nobody answers is closed after a few seconds,
+// failing the test, so that no test hangs.
+class ModalAnswers
 {
-    seen.resize(answers.size());
-    auto *timer = new QTimer;
-    auto deadline = std::make_shared<QElapsedTimer>();
-    deadline->start();
-    auto current = std::make_shared<QPointer<QWidget>>();
-    auto next = std::make_shared<std::size_t>(0);
-    QObject::connect(timer, &QTimer::timeout, [=, &seen] {
+public:
+    explicit ModalAnswers(std::vector<Answer> answers)
+        : answers_(std::move(answers))
+        , seen_(answers_.size())
+    {
+        deadline_.start();
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(20);
+    }
+
+    const SeenBox &seen(std::size_t index) const { return seen_.at(index); }
+
+private:
+    void poll()
+    {
         QWidget *modal = QApplication::activeModalWidget();
-        if (deadline->elapsed() > 5000) {
+        if (deadline_.elapsed() > 5000) {
             ADD_FAILURE() << "a modal window was not answered";
+            timer_.stop();
             if (modal)
                 modal->close();
-        }
-        if (!modal) {
-            if (*next == answers.size() || deadline->elapsed() > 5000) {
-                timer->stop();
-                timer->deleteLater();
-            }
             return;
         }
-        if (modal == current->data() || *next == answers.size())
-            return; // answered already, or not ours to answer: the deadline closes it
+        // Answered already, or not ours to answer (the deadline closes it).
+        if (!modal || modal == current_.data() || next_ == answers_.size())
+            return;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            SeenBox &s = seen[*next];
+            SeenBox &s = seen_[next_];
             s.seen = true;
             s.title = box->windowTitle();
             s.text = box->text();
@@ -77,11 +82,17 @@ void answerModals(std::vector<SeenBox> &seen, std::vector<Answer> answers)
             s.buttons = box->standardButtons();
             s.defaultButton = box->standardButton(box->defaultButton());
         }
-        *current = modal;
-        answers[(*next)++](modal);
-    });
-    timer->start(20);
-}
+        current_ = modal;
+        answers_[next_++](modal);
+    }
+
+    std::vector<Answer> answers_;
+    std::vector<SeenBox> seen_;
+    std::size_t next_ = 0;
+    QPointer<QWidget> current_;
+    QElapsedTimer deadline_;
+    QTimer timer_;
+};
 
 // Types a full path into a file dialog and presses its Open or Save button.
 Answer chooseFile(const QString &path)
@@ -296,10 +307,9 @@ TEST_F(MainWindowTest, AnErrorEndsTheCommandInTheErrorBoxAndTheProgramGoesOn)
     form.handover.print = [] {
         throw std::runtime_error("Printer on fire");
     };
-    std::vector<SeenBox> seen;
-    answerModals(seen, {pressOk});
+    ModalAnswers modals({pressOk});
     form.BitBtn1->click();
-    const SeenBox &box = seen[0];
+    const SeenBox &box = modals.seen(0);
     ASSERT_TRUE(box.seen);
     EXPECT_EQ(box.text, "Printer on fire.");
     EXPECT_EQ(box.title, "CD Vennix Case 2000");
@@ -312,21 +322,19 @@ TEST_F(MainWindowTest, AnErrorEndsTheCommandInTheErrorBoxAndTheProgramGoesOn)
 
 TEST_F(MainWindowTest, ErrorBoxShowsMarkupAsPlainText)
 {
-    std::vector<SeenBox> seen;
-    answerModals(seen, {[](QWidget *modal) {
-                     EXPECT_EQ(static_cast<QMessageBox *>(modal)->textFormat(), Qt::PlainText);
-                     pressOk(modal);
-                 }});
+    ModalAnswers modals({[](QWidget *modal) {
+        EXPECT_EQ(static_cast<QMessageBox *>(modal)->textFormat(), Qt::PlainText);
+        pressOk(modal);
+    }});
     runGuarded([] { throw std::runtime_error("'<b>x</b>' is not a valid integer value"); });
-    EXPECT_EQ(seen[0].text, "'<b>x</b>' is not a valid integer value.");
+    EXPECT_EQ(modals.seen(0).text, "'<b>x</b>' is not a valid integer value.");
 }
 
 TEST_F(MainWindowTest, SejvaOnAnUntitledDesignShowsAPlainMessage)
 {
-    std::vector<SeenBox> seen;
-    answerModals(seen, {pressOk});
+    ModalAnswers modals({pressOk});
     form.Sejva();
-    const SeenBox &box = seen[0];
+    const SeenBox &box = modals.seen(0);
     ASSERT_TRUE(box.seen);
     EXPECT_EQ(box.text, "No filename selected");
     EXPECT_EQ(box.title, "CD Vennix Case 2000");
@@ -350,12 +358,11 @@ TEST_P(SaveFirstQuestion, AnswersAsTheUserChose)
     form.show();
     form.design().title = "My CD";
     form.design().modified = true;
-    std::vector<SeenBox> seen;
-    answerModals(seen, {[](QWidget *modal) {
-                     GetParam().answer(static_cast<QMessageBox *>(modal));
-                 }});
+    ModalAnswers modals({[](QWidget *modal) {
+        GetParam().answer(static_cast<QMessageBox *>(modal));
+    }});
     form.New1->trigger();
-    const SeenBox &box = seen[0];
+    const SeenBox &box = modals.seen(0);
     ASSERT_TRUE(box.seen);
     EXPECT_EQ(box.title, "New...");
     EXPECT_EQ(box.text, "Do you want to save first?");
@@ -401,8 +408,7 @@ TEST_F(MainWindowTest, OpenOfANameThatDoesNotExistGivesADefaultDesignUnderThatNa
     form.show();
     form.design().title = "My CD";
     form.design().modified = true;
-    std::vector<SeenBox> seen;
-    answerModals(seen, {chooseFile(dir.filePath("fresh"))});
+    ModalAnswers modals({chooseFile(dir.filePath("fresh"))});
     form.Open1->trigger();
     const QString expected = dir.filePath("fresh.vnx"); // the dialog adds the extension
     EXPECT_EQ(form.statusPanelText(), expected);
@@ -420,10 +426,9 @@ TEST_F(MainWindowTest, FailedOpenShowsTheErrorAndLeavesTheDesignUntitled)
     recordCommands();
     ui.openPath = path;
     form.show();
-    std::vector<SeenBox> seen;
-    answerModals(seen, {pressOk});
+    ModalAnswers modals({pressOk});
     form.Open1->trigger();
-    const SeenBox &box = seen[0];
+    const SeenBox &box = modals.seen(0);
     ASSERT_TRUE(box.seen);
     EXPECT_EQ(box.text, "'big' is not a valid integer value.");
     EXPECT_EQ(box.icon, QMessageBox::Critical);
@@ -437,15 +442,16 @@ TEST_F(MainWindowTest, SaveAsWritesTheFileAndFailedSaveAsKeepsTheName)
     const QString good = dir.filePath("good.vnx");
     form.show();
     form.design().title = "My CD";
-    std::vector<SeenBox> seen;
-    answerModals(seen, {chooseFile(good)});
-    form.SaveAs1->trigger();
+    {
+        ModalAnswers modals({chooseFile(good)});
+        form.SaveAs1->trigger();
+    }
     EXPECT_TRUE(QFileInfo::exists(good));
     EXPECT_EQ(form.statusPanelText(), good);
 
-    answerModals(seen, {chooseFile(dir.filePath("no-such-folder/bad.vnx")), pressOk});
+    ModalAnswers modals({chooseFile(dir.filePath("no-such-folder/bad.vnx")), pressOk});
     form.SaveAs1->trigger();
-    const SeenBox &box = seen[1];
+    const SeenBox &box = modals.seen(1);
     ASSERT_TRUE(box.seen);
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_EQ(box.text, "Unable to write to " + dir.filePath("no-such-folder/bad.vnx") + ".");
