@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -292,8 +293,9 @@ INSTANTIATE_TEST_SUITE_P(
 class OpenTest : public ImagePageTest
 {
 protected:
+    // One name per process and test, so that test runs of several builds cannot collide.
     std::filesystem::path file = std::filesystem::temp_directory_path()
-        / ("image_page_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+        / ("image_page_" + std::to_string(::getpid()) + "_"
            + testing::UnitTest::GetInstance()->current_test_info()->name() + ".vnx");
     void TearDown() override { std::filesystem::remove(file); }
     void writeImageSection(const std::string &lines)
