@@ -9,21 +9,24 @@ cd "$(dirname "$0")/.."
 
 output=${1:-docs/main-window.png}
 program=${2:-build/src/cdvennix}
-display=${CDV_SCREENSHOT_DISPLAY:-:72}
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of its own: Xvfb picks a free number and reports it.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 pid=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     kill "$xvfb" 2>/dev/null || true
+    rm -f "$displayfile"
 }
 trap cleanup EXIT
-export DISPLAY=$display
 for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    [ -s "$displayfile" ] && break
     sleep 0.05
 done
+[ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -1 "$displayfile")
 
 "$program" >/dev/null 2>&1 &
 pid=$!

@@ -447,6 +447,8 @@ TEST_F(MainWindowTest, SaveAsWritesTheFileAndFailedSaveAsKeepsTheName)
         form.SaveAs1->trigger();
     }
     EXPECT_TRUE(QFileInfo::exists(good));
+    // The dialog offers the name last chosen in it.
+    EXPECT_EQ(form.SaveDialog1()->selectedFiles().value(0), good);
     EXPECT_EQ(form.statusPanelText(), good);
 
     ModalAnswers modals({chooseFile(dir.filePath("no-such-folder/bad.vnx")), pressOk});
