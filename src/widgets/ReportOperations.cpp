@@ -4,6 +4,7 @@
 #include "QRPrinterSettings.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -77,6 +79,16 @@ bool PrintEnvironment::execPrintDialog(QPrinter &printer, const PrintDialogRange
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setMinMax(range.minPage, range.maxPage);
+    // This dialog sets the printer up; it prints nothing, so its button says OK. Of the
+    // ranges it offers all pages and from-to, not a free list of pages.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
+    for (const char *name : {"pagesRadioButton", "pagesLineEdit"}) {
+        if (auto *widget = dialog.findChild<QWidget *>(QLatin1String(name)))
+            widget->hide();
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
