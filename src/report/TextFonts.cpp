@@ -12,14 +12,14 @@ const QString kMetricsFamily = QStringLiteral("Arial");
 
 } // namespace
 
-QFont layoutFont(const FontSpec &spec)
+QFont layoutFont(const FontSpec &wanted)
 {
-    QFont font(spec.family);
-    font.setPixelSize(spec.pointSize * kLayoutUnitsPerPoint);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeout);
+    QFont font(wanted.family);
+    font.setPixelSize(wanted.pointSize * kLayoutUnitsPerPoint);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeout);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferOutline);
     return font;

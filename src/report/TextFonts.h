@@ -6,10 +6,10 @@
 #include <QFont>
 #include <QString>
 
-// The font a text run is measured and drawn with: the family and style of the spec, with a
+// The font a text run is measured and drawn with: the requested family and style, with a
 // pixel size of kLayoutUnitsPerPoint per point and no hinting, so that its metrics scale
 // linearly to any device. Draw it only on a painter that maps layout units to device dots.
-QFont layoutFont(const FontSpec &spec);
+QFont layoutFont(const FontSpec &wanted);
 
 // How an element's font becomes fonts on the page.
 struct ElementFonts

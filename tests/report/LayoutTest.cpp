@@ -233,8 +233,8 @@ INSTANTIATE_TEST_SUITE_P(Placements, MemoLines,
 
 TEST(MemoLines, LineThatReachesAtMostATenthBelowTheBoxIsDrawn)
 {
-    FontSpec spec {QStringLiteral("Arial"), 10, false, false, false, false};
-    const QFontMetricsF metrics(layoutFont(spec));
+    FontSpec wanted {QStringLiteral("Arial"), 10, false, false, false, false};
+    const QFontMetricsF metrics(layoutFont(wanted));
     const double lineMm = (metrics.ascent() + metrics.descent()) * kMmPerLayoutUnit;
     for (const auto &[height, lines] : std::vector<std::pair<double, int>> {
              {2 * lineMm - 0.099, 2}, {2 * lineMm - 0.101, 1}, {lineMm - 0.101, 0}}) {
