@@ -55,15 +55,18 @@ TEST_P(ExposedPaint, ViewLooksTheSameAsTheWholePageThere)
     EXPECT_NE(inkBox(whole, whole.rect()), QRect()) << "the view should show some text";
 }
 
-// Views onto the folder title (about 31 to 148 mm across, 24 to 35 mm down) and the first
-// contents lines (from 42 mm down), cutting through lines at both ends.
+// Views onto the folder title (about 31 to 148 mm across, 24 to 35 mm down), the first
+// folder contents lines (from 42 mm down, underlined) and the case contents (from 167 mm
+// down, plain), cutting through lines at both ends and between words.
 INSTANTIATE_TEST_SUITE_P(
     PagePainter, ExposedPaint,
     testing::Values(ViewCase {"title_at_100", 100, QRect(200, 80, 200, 60)},
                     ViewCase {"title_middle_at_1000", 1000, QRect(3000, 1000, 600, 300)},
                     ViewCase {"contents_left_end_at_1000", 1000, QRect(1800, 1600, 500, 400)},
                     ViewCase {"contents_middle_at_2000", 2000, QRect(6000, 3300, 500, 300)},
-                    ViewCase {"contents_right_end_at_2000", 2000, QRect(9200, 3300, 500, 300)}),
+                    ViewCase {"contents_right_end_at_2000", 2000, QRect(9200, 3300, 500, 300)},
+                    ViewCase {"case_contents_at_1000", 1000, QRect(3200, 6330, 900, 400)},
+                    ViewCase {"case_contents_at_2000", 2000, QRect(6600, 12650, 900, 500)}),
     [](const testing::TestParamInfo<ViewCase> &info) { return info.param.name; });
 
 } // namespace
