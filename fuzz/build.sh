@@ -13,4 +13,8 @@ design_sources=(src/design/CaseDesign.cpp src/design/ColorText.cpp src/design/De
 for target in fuzz_profile_file fuzz_design_file fuzz_string_to_integer; do
     clang++ "${flags[@]}" "fuzz/$target.cpp" "${design_sources[@]}" -o "fuzz/out/$target"
 done
+# The bitmap reader links Qt (uninstrumented: its own decoders are covered for crashes only).
+read -r -a qt_flags <<< "$(pkg-config --cflags --libs Qt6Gui)"
+clang++ "${flags[@]}" -fPIC -Isrc/report fuzz/fuzz_bitmap.cpp src/report/BitmapReader.cpp \
+    src/report/ImagePicture.cpp "${qt_flags[@]}" -o fuzz/out/fuzz_bitmap
 echo "Built: $(ls fuzz/out)"

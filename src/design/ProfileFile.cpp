@@ -1,6 +1,7 @@
 #include "ProfileFile.h"
 
 #include "FileError.h"
+#include "SaveFaults.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -111,9 +113,27 @@ std::string valueAsRead(std::string_view value)
     throw EFileError("Unable to read " + fileName);
 }
 
+save_faults::Hook &faultHook()
+{
+    static save_faults::Hook hook;
+    return hook;
+}
+
+// True when a test has made this call of a save fail; errno is then set as a failed call sets it.
+bool faulted(save_faults::Call call)
+{
+    const save_faults::Hook &hook = faultHook();
+    if (!hook || !hook(call))
+        return false;
+    errno = EIO;
+    return true;
+}
+
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
+        if (faulted(save_faults::Call::Write))
+            return false;
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR)
@@ -540,7 +560,9 @@ void ProfileFile::commit(const std::string &fileName) const
                     / ("." + targetPath.filename().string() + ".tmp" + std::to_string(::getpid())
                        + "-" + std::to_string(tempCounter.fetch_add(1))))
                        .string();
-        fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = faulted(save_faults::Call::Open)
+            ? -1
+            : ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             failWrite(fileName);
     }
@@ -549,7 +571,7 @@ void ProfileFile::commit(const std::string &fileName) const
 
     bool ok = true;
     if (exists) {
-        ok = ::fchmod(fd, st.st_mode & 07777) == 0;
+        ok = !faulted(save_faults::Call::Chmod) && ::fchmod(fd, st.st_mode & 07777) == 0;
         if (ok && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
             // Only a privileged user can give the file back to its owner; keeping it is fine.
         }
@@ -575,17 +597,26 @@ void ProfileFile::commit(const std::string &fileName) const
     } else {
         ok = ok && writeAll(fd, bytes);
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tempName.c_str(), target.c_str()) == 0;
+    ok = ok && !faulted(save_faults::Call::Sync) && ::fsync(fd) == 0;
+    const bool closeFaulted = faulted(save_faults::Call::Close);
+    ok = ::close(fd) == 0 && !closeFaulted && ok;
+    ok = ok && !faulted(save_faults::Call::Rename)
+        && ::rename(tempName.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(tempName.c_str());
         failWrite(fileName);
     }
     // Make the rename itself durable; a failure here no longer affects the file's content.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = faulted(save_faults::Call::SyncFolder)
+        ? -1
+        : ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
+}
+
+void save_faults::setHook(Hook hook)
+{
+    faultHook() = std::move(hook);
 }

@@ -33,10 +33,10 @@ constexpr qint64 kMaxBitmapFileBytes = kMaxBitmapBytes + 16LL * 1024 * 1024;
                           + std::to_string(height) + " pixels)");
 }
 
-void checkPixelCount(qint64 width, qint64 height)
+void checkPixelCount(qint64 width, qint64 height, qint64 maxBytes)
 {
     // 4 bytes per decoded pixel; compared by division so that no product can overflow.
-    if (width > 0 && height > 0 && width > kMaxBitmapBytes / 4 / height)
+    if (width > 0 && height > 0 && width > maxBytes / 4 / height)
         tooLarge(width, height);
 }
 
@@ -195,15 +195,20 @@ void checkRunLengthComplete(const BmpLayout &l, const QByteArray &d)
     }
 }
 
-QImage decode(const QByteArray &data, const char *format)
+QImage decode(const QByteArray &data, const char *format, qint64 maxBytes)
 {
+    // Qt refuses on its own any picture over its allocation limit (128 MB by default); the
+    // size checks here come first, so the limit is set to ours.
+    const int limitMb = int(kMaxBitmapBytes / (1024 * 1024));
+    if (QImageReader::allocationLimit() != limitMb)
+        QImageReader::setAllocationLimit(limitMb);
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     const QSize size = reader.size();
     if (size.isValid())
-        checkPixelCount(size.width(), size.height());
+        checkPixelCount(size.width(), size.height(), maxBytes);
     return reader.read();
 }
 
@@ -211,18 +216,22 @@ QImage decode(const QByteArray &data, const char *format)
 
 std::shared_ptr<const ImagePicture> readBitmapFile(const std::string &path)
 {
-    const QByteArray data = readRegularFile(path);
+    return decodeBitmap(readRegularFile(path));
+}
+
+std::shared_ptr<const ImagePicture> decodeBitmap(const QByteArray &data, long long maxBytes)
+{
     QImage image;
     if (data.startsWith("BM")) {
         const BmpLayout layout = parseBmpHeaders(data);
         if (layout.compression == BmpCompression::None)
             checkRowsPresent(layout, data.size());
-        checkPixelCount(layout.width, layout.height);
+        checkPixelCount(layout.width, layout.height, maxBytes);
         if (layout.compression != BmpCompression::None)
             checkRunLengthComplete(layout, data);
-        image = decode(data, "bmp");
+        image = decode(data, "bmp", maxBytes);
     } else {
-        image = decode(data, nullptr);
+        image = decode(data, nullptr, maxBytes);
     }
     if (image.isNull())
         notValid();

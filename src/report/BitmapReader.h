@@ -31,9 +31,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+class QByteArray;
+
+// Decoded pictures larger than this are refused before any pixel memory is taken: a 16384 x
+// 16384 picture at 4 bytes a pixel, far more than any print of a CD insert can use.
+inline constexpr long long kMaxBitmapBytes = 1024LL * 1024 * 1024;
+
 // Loads a Windows bitmap file (every bit depth, RLE and bit-field compression, OS/2 headers);
 // other formats Qt reads are accepted too. Throws one of the errors above, never returns null.
 std::shared_ptr<const ImagePicture> readBitmapFile(const std::string &path);
 
-// Decoded pictures larger than this are refused before any pixel memory is taken.
-inline constexpr long long kMaxBitmapBytes = 128LL * 1024 * 1024;
+// Decodes the bytes of a picture file as readBitmapFile does, refusing a picture that would
+// decode to more than maxBytes. Throws EInvalidGraphic or EBitmapTooLarge, never returns null.
+std::shared_ptr<const ImagePicture> decodeBitmap(const QByteArray &data,
+                                                 long long maxBytes = kMaxBitmapBytes);
