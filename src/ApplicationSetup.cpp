@@ -3,6 +3,10 @@
 #include "AppText.h"
 #include "ImageList.h"
 #include "ScreenLook.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -35,4 +39,28 @@ QFont formFont()
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(pixelsForPoints(8));
     return font;
+}
+
+ProgramWindows::ProgramWindows()
+    : form1_(std::make_unique<TForm1>())
+{
+    Form1 = form1_.get();
+    quickReport2_ = std::make_unique<TQuickReport2>(&Form1->design());
+    QuickReport2 = quickReport2_.get();
+    aboutBox_ = std::make_unique<TAboutBox>();
+    AboutBox = aboutBox_.get();
+    form4_ = std::make_unique<TForm4>();
+    Form4 = form4_.get();
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    form4_.reset();
+    Form4 = nullptr;
+    aboutBox_.reset();
+    AboutBox = nullptr;
+    quickReport2_.reset();
+    QuickReport2 = nullptr;
+    form1_.reset();
+    Form1 = nullptr;
 }

@@ -4,13 +4,9 @@
 #include "ApplicationSetup.h"
 #include "CommandGuard.h"
 #include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <memory>
 
 namespace {
 
@@ -35,16 +31,9 @@ int main(int argc, char *argv[])
         setUpApplication(app);
         QApplication::setQuitOnLastWindowClosed(false);
 
-        // The four windows, in this order, each living until the program ends. Destroyed
-        // in the opposite order, after the message loop.
-        auto form1 = std::make_unique<TForm1>();
-        Form1 = form1.get();
-        auto quickReport2 = std::make_unique<TQuickReport2>(&Form1->design());
-        QuickReport2 = quickReport2.get();
-        auto aboutBox = std::make_unique<TAboutBox>();
-        AboutBox = aboutBox.get();
-        auto form4 = std::make_unique<TForm4>();
-        Form4 = form4.get();
+        // The four windows, each living until the program ends; destroyed after the
+        // message loop.
+        ProgramWindows windows;
 
         QuitWhenClosed quitWhenClosed;
         Form1->installEventFilter(&quitWhenClosed);

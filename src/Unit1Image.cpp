@@ -26,6 +26,7 @@ constexpr QRect kPlacementRects[4] {
 constexpr QRect kPreviewFrameRect(168, 8, 105, 121);
 constexpr QRect kPreviewLabelRect(176, 14, 89, 13);
 constexpr QRect kPreviewRect(176, 32, 89, 89);
+
 constexpr QPoint kDriveBoxAt(0, 160);
 constexpr int kDriveBoxWidth = 137;
 constexpr QRect kDirectoryListRect(144, 160, 137, 177);
@@ -33,6 +34,20 @@ constexpr QRect kFileListRect(0, 184, 137, 153);
 
 constexpr ImagePlacement kPlacements[4] {ImagePlacement::None, ImagePlacement::FolderOnly,
                                          ImagePlacement::CaseOnly, ImagePlacement::Both};
+
+// The picture stretched into the preview square at the screen's resolution. A large picture
+// is first thinned out to four samples a pixel each way, so that a 200 MB picture is shown
+// at once and without a second full copy of it, and still smoothly.
+QImage squareThumbnail(const QImage &image)
+{
+    const QSize square = kPreviewRect.size() * 2; // room for a screen of twice the density
+    const QSize coarse = square * 4;
+    QImage source = image;
+    if (image.width() > coarse.width() || image.height() > coarse.height())
+        source = image.scaled(coarse.boundedTo(image.size()), Qt::IgnoreAspectRatio,
+                              Qt::FastTransformation);
+    return source.scaled(square, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
 
 QLabel *tealLabel(const QString &text, const QRect &rect, QWidget *parent)
 {
@@ -95,7 +110,7 @@ public:
         if (image.isNull())
             form_.Image1->clear();
         else
-            form_.Image1->setPixmap(QPixmap::fromImage(image));
+            form_.Image1->setPixmap(QPixmap::fromImage(squareThumbnail(image)));
     }
 
 private:

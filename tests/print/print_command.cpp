@@ -4,15 +4,11 @@
 // when it waited for the user (a dialog or the error box stood open).
 #include "ApplicationSetup.h"
 #include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
 
 #include <QApplication>
 #include <QPrinterInfo>
 #include <QTimer>
 #include <cstdio>
-#include <memory>
 
 int main(int argc, char **argv)
 {
@@ -25,14 +21,7 @@ int main(int argc, char **argv)
     }
     setUpApplication(app);
 
-    auto form1 = std::make_unique<TForm1>();
-    Form1 = form1.get();
-    auto quickReport2 = std::make_unique<TQuickReport2>(&Form1->design());
-    QuickReport2 = quickReport2.get();
-    auto aboutBox = std::make_unique<TAboutBox>();
-    AboutBox = aboutBox.get();
-    auto form4 = std::make_unique<TForm4>();
-    Form4 = form4.get();
+    ProgramWindows windows;
     Form1->show();
 
     Form1->design().title = argv[1];

@@ -302,3 +302,42 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<PathCase> &info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+
+// Large pictures are decoded straight into memory of their own; every pixel and the stride
+// must come out as from Qt's own decode.
+class LargeBitmap : public testing::TestWithParam<QImage::Format>
+{
+};
+
+TEST_P(LargeBitmap, DecodesEveryPixelAsQtDoes)
+{
+    QImage source(2100, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(source.scanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+            row[x] = qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF);
+    }
+    const QByteArray bytes = savedBy(source.convertToFormat(GetParam()));
+    QTemporaryDir dir;
+    QFile file(dir.filePath("large.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    const auto picture = readBitmapFile(file.fileName().toStdString());
+    QImage expected;
+    ASSERT_TRUE(expected.loadFromData(bytes, "BMP"));
+    ASSERT_GE(picture->image().sizeInBytes(), 8 * 1024 * 1024);
+    EXPECT_EQ(picture->image().format(), expected.format());
+    EXPECT_TRUE(picture->image() == expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bitmaps, LargeBitmap,
+                         testing::Values(QImage::Format_RGB32, QImage::Format_RGB888),
+                         [](const testing::TestParamInfo<QImage::Format> &info) {
+                             return info.param == QImage::Format_RGB32 ? "bits32" : "bits24";
+                         });
+
+} // namespace
