@@ -44,7 +44,7 @@ double cpuMs()
 {
     timespec t {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 void put32(QByteArray &b, int at, quint32 v)
@@ -74,7 +74,7 @@ bool writeBitmap(const QString &path)
     file.write(header);
     QByteArray row(stride, '\0');
     for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x < kSide; ++x) {
+        for (qsizetype x = 0; x < kSide; ++x) {
             row[3 * x] = char(x * 255 / kSide);
             row[3 * x + 1] = char(y * 255 / kSide);
             row[3 * x + 2] = char(((x ^ y) >> 5) & 0xFF);

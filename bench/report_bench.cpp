@@ -45,7 +45,7 @@ BENCHMARK(ComposeAndLayOut)->Unit(benchmark::kMillisecond);
 void PaintWholePage(benchmark::State &state)
 {
     const LaidOutPage page = samplePage();
-    const double dpi = double(state.range(0));
+    const auto dpi = double(state.range(0));
     QImage image(int(210 / 25.4 * dpi), int(297 / 25.4 * dpi), QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);
@@ -59,7 +59,7 @@ BENCHMARK(PaintWholePage)->Arg(96)->Arg(300)->Arg(600)->Unit(benchmark::kMillise
 // The floor under PaintWholePage: clearing the white sheet alone (139 MB at 600 dpi).
 void ClearSheet(benchmark::State &state)
 {
-    const double dpi = double(state.range(0));
+    const auto dpi = double(state.range(0));
     QImage image(int(210 / 25.4 * dpi), int(297 / 25.4 * dpi), QImage::Format_RGB32);
     for (auto _ : state)
         image.fill(Qt::white);
@@ -70,7 +70,7 @@ BENCHMARK(ClearSheet)->Arg(96)->Arg(300)->Arg(600)->Unit(benchmark::kMillisecond
 void PreviewRepaint(benchmark::State &state)
 {
     const LaidOutPage page = samplePage();
-    const double zoom = double(state.range(0));
+    const auto zoom = double(state.range(0));
     const PageMapping mapping = PageMapping::forDevice(96, 96, zoom);
     const QPointF corner = mapping.map(QPointF(40, 22));
     const QRectF visible(corner, QSizeF(1280, 1024));

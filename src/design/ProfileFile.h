@@ -21,7 +21,7 @@ class ProfileFile
 public:
     static constexpr std::size_t kMaxValueChars = 2047;
     // Bigger files are refused rather than read into memory.
-    static constexpr std::size_t kMaxFileBytes = 256u * 1024u * 1024u;
+    static constexpr std::size_t kMaxFileBytes = std::size_t {256} * 1024 * 1024;
 
     ProfileFile() = default;
 

@@ -289,7 +289,7 @@ QImage decode(const QByteArray &data, const char *format, qint64 maxBytes)
 {
     // Qt refuses on its own any picture over its allocation limit (128 MB by default); the
     // size checks here come first, so the limit is set to ours.
-    const int limitMb = int(kMaxBitmapBytes / (1024 * 1024));
+    const int limitMb = int(kMaxBitmapBytes / (1024LL * 1024));
     if (QImageReader::allocationLimit() != limitMb)
         QImageReader::setAllocationLimit(limitMb);
     QBuffer buffer;

@@ -265,7 +265,7 @@ QString FontDialog::chosenFamily() const
         return familyList_->item(row)->text();
     // The preset's name stays valid even where only a substitute of it is installed
     // ("Arial" is drawn with Liberation Sans), so that OK without a change keeps it.
-    const QString presetName = QString::fromStdString(preset_.fontName);
+    QString presetName = QString::fromStdString(preset_.fontName);
     if (typed.compare(presetName, Qt::CaseInsensitive) == 0)
         return presetName;
     return {};

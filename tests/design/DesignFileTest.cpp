@@ -197,7 +197,7 @@ TEST_P(LoadCases, Loads)
     GetParam().check(design);
 }
 
-std::function<void(const CaseDesign &)> contentsAre(std::vector<std::string> lines)
+std::function<void(const CaseDesign &)> contentsAre(const std::vector<std::string> &lines)
 {
     return [lines](const CaseDesign &d) {
         EXPECT_EQ(d.contents, lines);
@@ -218,7 +218,7 @@ std::function<void(const CaseDesign &)> folderTitleColourIs(TColor c)
     };
 }
 
-std::function<void(const CaseDesign &)> titleIs(std::string t)
+std::function<void(const CaseDesign &)> titleIs(const std::string &t)
 {
     return [t](const CaseDesign &d) {
         EXPECT_EQ(d.title, t);

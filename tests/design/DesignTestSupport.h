@@ -25,8 +25,8 @@ public:
     {
         events.push_back("placement " + std::to_string(static_cast<int>(placement)));
     }
-    void fontsPageRefresh() override { events.push_back("fontsRefresh"); }
-    void textReplaced() override { events.push_back("textReplaced"); }
+    void fontsPageRefresh() override { events.emplace_back("fontsRefresh"); }
+    void textReplaced() override { events.emplace_back("textReplaced"); }
     void alignmentApplied(TextSlot slot, TextAlignment alignment) override
     {
         events.push_back("align " + std::to_string(static_cast<int>(slot)) + " "

@@ -39,7 +39,9 @@ TEST(HostileFile, EveryTruncationLoadsCleanly)
 TEST(HostileFile, GarbageLoadsCleanly)
 {
     std::mt19937 random(7);
-    const std::string alphabet = "[]=;\"' \t\r\n\x1A\0$x0123456789-+abcontflgsidmpwz";
+    // A NUL in a literal would end it there: the alphabet is built with its length.
+    static constexpr char kAlphabet[] = "[]=;\"' \t\r\n\x1A\0$x0123456789-+abcontflgsidmpwz";
+    const std::string alphabet(kAlphabet, sizeof kAlphabet - 1);
     for (int round = 0; round < 200; ++round) {
         std::string bytes;
         const std::size_t size = random() % 2000;
@@ -56,7 +58,7 @@ TEST(HostileFile, FiftyMegabyteLineIsCut)
 {
     TempDir dir;
     writeBytes(dir.file("long.vnx"),
-               "[title]\r\ntext=" + std::string(50u * 1024u * 1024u, 'w')
+               "[title]\r\ntext=" + std::string(std::size_t {50} * 1024 * 1024, 'w')
                    + "\r\n[cont]\r\nno=1\r\n1=x\r\n");
     CaseDesign design;
     readDesignFile(design, dir.file("long.vnx"));

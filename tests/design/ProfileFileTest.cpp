@@ -88,7 +88,7 @@ TEST(ProfileFile, CutCountsCharactersNotBytes)
         value += "\xC3\xA9"; // é
     const ProfileFile profile = ProfileFile::parse("[a]\r\nk=" + value + "\r\n");
     const std::string read = profile.readString("a", "k", "");
-    EXPECT_EQ(read, value.substr(0, 2 * 2047));
+    EXPECT_EQ(read, value.substr(0, 2 * ProfileFile::kMaxValueChars));
 }
 
 struct WriteCase

@@ -190,7 +190,7 @@ TEST_P(SamplesStayTrue, afterEachEdit)
 
 std::filesystem::path writeDesignFixture()
 {
-    const auto path = std::filesystem::temp_directory_path()
+    auto path = std::filesystem::temp_directory_path()
         / ("fonts_page_test_" + std::to_string(::getpid()) + ".vnx");
     std::ofstream out(path, std::ios::binary);
     out << "[title]\r\ntext=Loaded\r\n[cont]\r\nno=1\r\n1=one\r\n"

@@ -92,13 +92,13 @@ public:
     }
     void attachPageSet(std::shared_ptr<TQRPageSet> pages) override
     {
-        calls.push_back("attach");
+        calls.emplace_back("attach");
         attached = pages;
         completeWhenAttached = pages->complete();
         // A request that arrives while the preview waits for its window is ignored.
         nestedRun = form_.run() != nullptr;
     }
-    void showPreviewWindow() override { calls.push_back("show"); }
+    void showPreviewWindow() override { calls.emplace_back("show"); }
 
     std::vector<std::string> calls;
     std::shared_ptr<TQRPageSet> attached;

@@ -55,6 +55,7 @@ const ElementRow kElements[] = {
 std::vector<std::pair<int, ElementRow>> elementRows()
 {
     std::vector<std::pair<int, ElementRow>> rows;
+    rows.reserve(std::size(kElements));
     for (int i = 0; i < int(std::size(kElements)); ++i)
         rows.emplace_back(i, kElements[i]);
     return rows;

@@ -19,7 +19,7 @@ protected:
     std::string path(const char *name) { return dir.filePath(name).toStdString(); }
     std::string designWithPicture(const std::string &picture)
     {
-        const std::string file = path("design.vnx");
+        std::string file = path("design.vnx");
         std::ofstream(file) << "[image]\nsel=3\nimgpath=" << picture << "\n";
         return file;
     }

@@ -155,8 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                      Outcome::Picture, 4, 2},
         ContentCase {"os2_core_header",
                      [] {
-                         const QByteArray pixels(2 * 4,
-                                                 '\x7f'); // 2 x 2 at 8 bits, rows padded to 4
+                         // 2 x 2 at 8 bits, rows padded to 4
+                         const QByteArray pixels(8, '\x7f');
                          QByteArray palette;
                          for (int i = 0; i < 256; ++i)
                              palette += QByteArray(3, char(i));

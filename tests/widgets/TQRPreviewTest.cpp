@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -173,8 +174,8 @@ TEST_F(PreviewView, HighZoomShowsThePageAtItsScrollPosition)
     const QImage image = paintAll();
     const QRect page = preview_.pageRect();
     const double dotsPerMm = 15880.0 / 210.0;
-    const QPoint squareTopLeft
-        = page.topLeft() + QPoint(int(100 * dotsPerMm + 0.5), int(150 * dotsPerMm + 0.5));
+    const QPoint squareTopLeft = page.topLeft()
+        + QPoint(int(std::lround(100 * dotsPerMm)), int(std::lround(150 * dotsPerMm)));
     ASSERT_TRUE(image.rect().contains(squareTopLeft + QPoint(40, 40)));
     EXPECT_EQ(image.pixelColor(squareTopLeft + QPoint(2, 2)), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(squareTopLeft + QPoint(700, 700)), QColor(Qt::red));

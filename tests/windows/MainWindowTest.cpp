@@ -121,17 +121,17 @@ public:
     std::optional<std::string> openPath;
     SaveFirstAnswer askSaveFirst() override
     {
-        events_.push_back("question");
+        events_.emplace_back("question");
         return SaveFirstAnswer::Cancel;
     }
     std::optional<std::string> chooseFileToOpen() override
     {
-        events_.push_back("open dialog");
+        events_.emplace_back("open dialog");
         return openPath;
     }
     std::optional<std::string> chooseFileToSave() override
     {
-        events_.push_back("save dialog");
+        events_.emplace_back("save dialog");
         return std::nullopt;
     }
     void showMessage(const std::string &text) override { events_.push_back("message " + text); }
@@ -151,10 +151,11 @@ protected:
     {
         form.fileCommands().setUi(ui);
         form.handover
-            = {[this] { events.push_back("print"); }, [this] { events.push_back("preview"); },
-               [this] { events.push_back("printer setup"); }, [this] { events.push_back("about"); },
+            = {[this] { events.emplace_back("print"); }, [this] { events.emplace_back("preview"); },
+               [this] { events.emplace_back("printer setup"); },
+               [this] { events.emplace_back("about"); },
                [this] {
-                   events.push_back("export pdf");
+                   events.emplace_back("export pdf");
                }};
     }
 };

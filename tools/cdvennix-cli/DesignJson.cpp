@@ -86,7 +86,9 @@ const json &objectOf(const json &value, const std::string &field)
 void applyStyle(TextStyle &style, const json &object, const std::string &prefix)
 {
     for (const auto &[key, value] : objectOf(object, prefix).items()) {
-        const std::string field = prefix + "." + key;
+        std::string field = prefix;
+        field += '.';
+        field += key;
         if (key == "fontName")
             style.setFontName(textOf(value, field));
         else if (key == "size")
