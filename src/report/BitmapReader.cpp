@@ -122,11 +122,10 @@ QImage preallocated(QSize size, QImage::Format format)
                   qsizetype(bytesPerLine), format, releaseMapping, mapping);
 }
 
-// Opens a regular file and reads it whole. The type is checked on the path first, so that
-// opening never touches a device or waits for a FIFO's writer, and again on the open
-// descriptor, in case the path was replaced in between. A file that grows while it is read is
-// read as far as its size when opened.
-std::unique_ptr<FileBytes> readRegularFile(const std::string &path, qint64 &length)
+// Opens a regular file for reading. The type is checked on the path first, so that opening
+// never touches a device or waits for a FIFO's writer, and again on the open descriptor, in
+// case the path was replaced in between. Gives the file's size when opened.
+qint64 openRegularFile(const std::string &path, QFile &file)
 {
     if (path.empty())
         cannotOpen(path);
@@ -139,7 +138,6 @@ std::unique_ptr<FileBytes> readRegularFile(const std::string &path, qint64 &leng
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         cannotOpen(path);
-    QFile file;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -147,14 +145,24 @@ std::unique_ptr<FileBytes> readRegularFile(const std::string &path, qint64 &leng
     }
     if (info.st_size > kMaxBitmapFileBytes)
         throw EBitmapTooLarge("Bitmap image is too large");
-    auto bytes = std::make_unique<FileBytes>(qint64(info.st_size));
+    return info.st_size;
+}
+
+// Reads up to `size` bytes from the start of the file. A file that grows while it is read is
+// read as far as its size when opened; one that shrinks, as far as it goes.
+std::unique_ptr<FileBytes> readBytes(QFile &file, qint64 size, const std::string &path,
+                                     qint64 &length)
+{
+    auto bytes = std::make_unique<FileBytes>(size);
     length = 0;
-    while (length < info.st_size) {
-        const qint64 got = file.read(bytes->data() + length, info.st_size - length);
+    if (!file.seek(0))
+        cannotOpen(path);
+    while (length < size) {
+        const qint64 got = file.read(bytes->data() + length, size - length);
         if (got < 0)
             cannotOpen(path);
         if (got == 0)
-            break; // the file shrank: what was read is judged as it is
+            break;
         length += got;
     }
     return bytes;
@@ -285,17 +293,14 @@ void checkRunLengthComplete(const BmpLayout &l, const QByteArray &d)
     }
 }
 
-QImage decode(const QByteArray &data, const char *format, qint64 maxBytes)
+QImage decode(QIODevice &device, const char *format, qint64 maxBytes)
 {
     // Qt refuses on its own any picture over its allocation limit (128 MB by default); the
     // size checks here come first, so the limit is set to ours.
     const int limitMb = int(kMaxBitmapBytes / (1024LL * 1024));
     if (QImageReader::allocationLimit() != limitMb)
         QImageReader::setAllocationLimit(limitMb);
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
+    QImageReader reader(&device, format);
     const QSize size = reader.size();
     if (size.isValid())
         checkPixelCount(size.width(), size.height(), maxBytes);
@@ -306,12 +311,53 @@ QImage decode(const QByteArray &data, const char *format, qint64 maxBytes)
     return image;
 }
 
+QImage decodeBytes(const QByteArray &data, const char *format, qint64 maxBytes)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return decode(buffer, format, maxBytes);
+}
+
+// A large uncompressed Windows bitmap is decoded straight from the file, without a copy of
+// the file in memory: its headers and its size say all the checks need. Null when the file is
+// of another kind, or its headers do not lie within their first bytes.
+std::shared_ptr<const ImagePicture> streamedBitmap(QFile &file, qint64 size)
+{
+    constexpr qint64 kHeaderBytes = 64 * 1024;
+    if (size < kHugeBufferFrom)
+        return nullptr;
+    const QByteArray head = file.read(kHeaderBytes);
+    if (!head.startsWith("BM"))
+        return nullptr;
+    BmpLayout layout;
+    try {
+        layout = parseBmpHeaders(head);
+    } catch (const EInvalidGraphic &) {
+        return nullptr; // judged on the whole file
+    }
+    if (layout.compression != BmpCompression::None)
+        return nullptr;
+    checkRowsPresent(layout, size);
+    checkPixelCount(layout.width, layout.height, kMaxBitmapBytes);
+    if (!file.seek(0))
+        notValid();
+    QImage image = decode(file, "bmp", kMaxBitmapBytes);
+    if (image.isNull())
+        notValid();
+    return std::make_shared<const ImagePicture>(std::move(image));
+}
+
 } // namespace
 
 std::shared_ptr<const ImagePicture> readBitmapFile(const std::string &path)
 {
+    QFile file;
+    const qint64 size = openRegularFile(path, file);
+    if (auto picture = streamedBitmap(file, size))
+        return picture;
     qint64 length = 0;
-    const std::unique_ptr<FileBytes> bytes = readRegularFile(path, length);
+    const std::unique_ptr<FileBytes> bytes = readBytes(file, size, path, length);
     return decodeBitmap(bytes->view(length));
 }
 
@@ -325,9 +371,9 @@ std::shared_ptr<const ImagePicture> decodeBitmap(const QByteArray &data, long lo
         checkPixelCount(layout.width, layout.height, maxBytes);
         if (layout.compression != BmpCompression::None)
             checkRunLengthComplete(layout, data);
-        image = decode(data, "bmp", maxBytes);
+        image = decodeBytes(data, "bmp", maxBytes);
     } else {
-        image = decode(data, nullptr, maxBytes);
+        image = decodeBytes(data, nullptr, maxBytes);
     }
     if (image.isNull())
         notValid();

@@ -1,11 +1,12 @@
 #include "WrappingMemo.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <algorithm>
+#include <thread>
+#include <vector>
 
 WrappingMemo::WrappingMemo(QWidget *parent)
     : QTextEdit(parent)
@@ -39,29 +40,115 @@ void WrappingMemo::resizeEvent(QResizeEvent *event)
     followSize();
 }
 
+namespace {
+
+// The lines a block was last seen to wrap into, kept with the block until its text or the
+// wrap changes.
+class WrappedLines : public QTextBlockUserData
+{
+public:
+    QString text;
+    qreal width = 0;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    QStringList lines;
+};
+
+struct WrapJob
+{
+    QString text;
+    Qt::LayoutDirection direction;
+    QStringList lines;
+};
+
+// Wraps a block's text as the document's layout does for plain text: the document's font and
+// text option, the block's direction, the width between the document margins.
+QStringList wrapText(const QString &text, const QFont &font, QTextOption option,
+                     Qt::LayoutDirection direction, qreal width)
+{
+    option.setTextDirection(direction);
+    QTextLayout layout(text, font);
+    layout.setTextOption(option);
+    layout.setCacheEnabled(false);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width);
+        QString shown = text.mid(line.textStart(), line.textLength());
+        if (shown.endsWith(QChar::LineSeparator))
+            shown.chop(1);
+        lines << shown;
+    }
+    layout.endLayout();
+    if (lines.isEmpty())
+        lines << text;
+    return lines;
+}
+
+// Below this many blocks to wrap, one thread does it.
+constexpr std::size_t kBlocksPerThread = 2000;
+
+} // namespace
+
 QStringList WrappingMemo::shownLines()
 {
     // A hidden box gets its resize event only when shown; its size is known before.
     followSize();
     QTextDocument *doc = document();
-    QStringList lines;
+    const qreal width = std::max<qreal>(0, wrapWidth() - 2 * doc->documentMargin());
+    const QFont font = doc->defaultFont();
+    const QTextOption option = doc->defaultTextOption();
+
+    // The blocks whose wrap is not known yet: all of them after a new text is put in, the
+    // edited ones after typing.
+    std::vector<QTextBlock> blocks;
+    blocks.reserve(std::size_t(doc->blockCount()));
+    std::vector<WrapJob> jobs;
+    std::vector<std::size_t> jobBlocks;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        // Lays the block out if that has not happened yet.
-        doc->documentLayout()->blockBoundingRect(block);
+        const auto *known = static_cast<const WrappedLines *>(block.userData());
         const QString text = block.text();
-        const QTextLayout *layout = block.layout();
-        if (!layout || layout->lineCount() == 0) {
-            lines << text;
-            continue;
+        const Qt::LayoutDirection direction = block.textDirection();
+        if (!known || known->width != width || known->direction != direction
+            || known->text != text) {
+            jobs.push_back({text, direction, {}});
+            jobBlocks.push_back(blocks.size());
         }
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            QString shown = text.mid(line.textStart(), line.textLength());
-            if (shown.endsWith(QChar::LineSeparator))
-                shown.chop(1);
-            lines << shown;
-        }
+        blocks.push_back(block);
     }
+
+    // Text layout is safe on several threads, each with its own layouts; a long text is split
+    // among the cores.
+    const auto wrapRange = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            jobs[i].lines = wrapText(jobs[i].text, font, option, jobs[i].direction, width);
+    };
+    const std::size_t threadCount = std::clamp<std::size_t>(
+        jobs.size() / kBlocksPerThread, 1, std::max(1u, std::thread::hardware_concurrency()));
+    if (threadCount == 1) {
+        wrapRange(0, jobs.size());
+    } else {
+        std::vector<std::thread> threads;
+        const std::size_t share = (jobs.size() + threadCount - 1) / threadCount;
+        for (std::size_t t = 1; t < threadCount; ++t)
+            threads.emplace_back(wrapRange, std::min(jobs.size(), t * share),
+                                 std::min(jobs.size(), (t + 1) * share));
+        wrapRange(0, std::min(jobs.size(), share));
+        for (std::thread &thread : threads)
+            thread.join();
+    }
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        auto *known = new WrappedLines;
+        known->text = std::move(jobs[i].text);
+        known->width = width;
+        known->direction = jobs[i].direction;
+        known->lines = std::move(jobs[i].lines);
+        blocks[jobBlocks[i]].setUserData(known); // the block owns it
+    }
+
+    QStringList lines;
+    for (const QTextBlock &block : blocks)
+        lines << static_cast<const WrappedLines *>(block.userData())->lines;
     return lines;
 }
 
