@@ -324,7 +324,7 @@ QImage decodeBytes(const QByteArray &data, const char *format, qint64 maxBytes)
 // of another kind, or its headers do not lie within their first bytes.
 std::shared_ptr<const ImagePicture> streamedBitmap(QFile &file, qint64 size)
 {
-    constexpr qint64 kHeaderBytes = 64 * 1024;
+    constexpr qint64 kHeaderBytes = qint64 {64} * 1024;
     if (size < kHugeBufferFrom)
         return nullptr;
     const QByteArray head = file.read(kHeaderBytes);
