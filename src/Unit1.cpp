@@ -2,7 +2,9 @@
 
 #include "AppText.h"
 #include "ApplicationSetup.h"
+#include "BitmapReader.h"
 #include "CommandGuard.h"
+#include "ProfileFile.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -143,6 +145,20 @@ TForm1::TForm1(QWidget *parent)
     buildImagePage(TabSheet3);
     buildFontsPage(TabSheet4);
     fileCommands_->setImageFileChooser(imageFileChooser());
+    // A design's picture is read on a worker thread while the load lays out the design's text
+    // in the boxes; the load takes it over when it comes to the picture.
+    fileCommands_->setReader(
+        [](CaseDesign &design, const std::string &fileName, ImageFileChooser *images) {
+            const ProfileFile profile = ProfileFile::load(fileName);
+            const std::string picturePath = profile.readString("image", "imgpath", "");
+            if (images && profile.readString("image", "sel", "0") != "0" && !picturePath.empty())
+                prefetchBitmapFile(picturePath);
+            struct EndPrefetch
+            {
+                ~EndPrefetch() { endBitmapPrefetch(); }
+            } endPrefetch;
+            readDesignProfile(design, profile, images);
+        });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::pageShown);
 }
 

@@ -320,12 +320,12 @@ void ProfileFile::buildIndex(const Section &section) const
 std::size_t ProfileFile::findHashed(const Section &section, std::string_view key,
                                     std::uint32_t hash) const
 {
-    const std::vector<KeySlot> &slots = section.index.slots;
-    if (slots.empty())
+    const std::vector<KeySlot> &keySlots = section.index.keySlots;
+    if (keySlots.empty())
         return kNoLine;
-    const std::size_t mask = slots.size() - 1;
+    const std::size_t mask = keySlots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const KeySlot &slot = slots[i];
+        const KeySlot &slot = keySlots[i];
         if (slot.linePlusOne == 0)
             return kNoLine;
         if (slot.hash == hash) {
@@ -370,26 +370,26 @@ void ProfileFile::indexKey(const Section &section, std::string_view key, std::si
         ++index.hashedNumbers;
     }
 
-    std::vector<KeySlot> &slots = index.slots;
-    if ((index.hashedKeys + 1) * 2 > slots.size()) {
-        std::vector<KeySlot> old = std::move(slots);
-        slots.assign(std::max<std::size_t>(16, old.size() * 2), KeySlot {});
-        const std::size_t mask = slots.size() - 1;
+    std::vector<KeySlot> &keySlots = index.keySlots;
+    if ((index.hashedKeys + 1) * 2 > keySlots.size()) {
+        std::vector<KeySlot> old = std::move(keySlots);
+        keySlots.assign(std::max<std::size_t>(16, old.size() * 2), KeySlot {});
+        const std::size_t mask = keySlots.size() - 1;
         for (const KeySlot &slot : old) {
             if (slot.linePlusOne == 0)
                 continue;
             std::size_t i = slot.hash & mask;
-            while (slots[i].linePlusOne != 0)
+            while (keySlots[i].linePlusOne != 0)
                 i = (i + 1) & mask;
-            slots[i] = slot;
+            keySlots[i] = slot;
         }
     }
     const std::uint32_t hash = keyHash(key);
-    const std::size_t mask = slots.size() - 1;
+    const std::size_t mask = keySlots.size() - 1;
     std::size_t i = hash & mask;
-    while (slots[i].linePlusOne != 0)
+    while (keySlots[i].linePlusOne != 0)
         i = (i + 1) & mask;
-    slots[i] = KeySlot {hash, linePlusOne};
+    keySlots[i] = KeySlot {hash, linePlusOne};
     ++index.hashedKeys;
 }
 

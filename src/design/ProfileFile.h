@@ -83,7 +83,7 @@ private:
         bool built = false;
         std::vector<std::uint32_t> numbered; // number -> line plus one (0: none)
         std::size_t numberedKeys = 0;
-        std::vector<KeySlot> slots; // size zero or a power of two, at most half full
+        std::vector<KeySlot> keySlots; // size zero or a power of two, at most half full
         std::size_t hashedKeys = 0;
         std::size_t hashedNumbers = 0; // number keys that did not fit the dense table
     };

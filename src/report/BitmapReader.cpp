@@ -7,10 +7,13 @@
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -297,9 +300,9 @@ QImage decode(QIODevice &device, const char *format, qint64 maxBytes)
 {
     // Qt refuses on its own any picture over its allocation limit (128 MB by default); the
     // size checks here come first, so the limit is set to ours.
-    const int limitMb = int(kMaxBitmapBytes / (1024LL * 1024));
-    if (QImageReader::allocationLimit() != limitMb)
-        QImageReader::setAllocationLimit(limitMb);
+    static std::once_flag limitSet; // pictures may be read on a worker thread
+    std::call_once(
+        limitSet, [] { QImageReader::setAllocationLimit(int(kMaxBitmapBytes / (1024LL * 1024))); });
     QImageReader reader(&device, format);
     const QSize size = reader.size();
     if (size.isValid())
@@ -348,9 +351,118 @@ std::shared_ptr<const ImagePicture> streamedBitmap(QFile &file, qint64 size)
     return std::make_shared<const ImagePicture>(std::move(image));
 }
 
+// What identifies the content of a file without reading it.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified {};
+
+    static FileIdentity of(const std::string &path)
+    {
+        FileIdentity id;
+        struct stat info
+        {
+        };
+        if (::stat(QFile::encodeName(QString::fromStdString(path)).constData(), &info) == 0
+            && S_ISREG(info.st_mode)) {
+            id.device = info.st_dev;
+            id.inode = info.st_ino;
+            id.size = info.st_size;
+            id.modified = info.st_mtim;
+        }
+        return id;
+    }
+    bool known() const { return size >= 0; }
+    bool operator==(const FileIdentity &o) const
+    {
+        return device == o.device && inode == o.inode && size == o.size
+            && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+    }
+};
+
+struct Prefetch
+{
+    FileIdentity before; // the file when the read started
+    FileIdentity after; // and when it ended; a file changed in between is read again
+    std::shared_ptr<const ImagePicture> picture;
+    std::exception_ptr error;
+    std::thread worker;
+};
+
+std::mutex prefetchMutex;
+std::unique_ptr<Prefetch> prefetchSlot;
+
+std::shared_ptr<const ImagePicture> readWithoutPrefetch(const std::string &path);
+
+// The prefetched picture of path, or null when there is none for this file. Rethrows the
+// prefetch's error.
+std::shared_ptr<const ImagePicture> takePrefetched(const std::string &path)
+{
+    std::unique_ptr<Prefetch> prefetch;
+    {
+        const std::lock_guard<std::mutex> lock(prefetchMutex);
+        prefetch = std::move(prefetchSlot);
+    }
+    if (!prefetch)
+        return nullptr;
+    const FileIdentity now = FileIdentity::of(path);
+    if (!now.known() || !(now == prefetch->before)) {
+        prefetch->worker.join(); // another file: its result is dropped
+        return nullptr;
+    }
+    prefetch->worker.join();
+    if (!(prefetch->after == now))
+        return nullptr;
+    if (prefetch->error)
+        std::rethrow_exception(prefetch->error);
+    return prefetch->picture;
+}
+
 } // namespace
 
+void prefetchBitmapFile(const std::string &path)
+{
+    endBitmapPrefetch();
+    auto prefetch = std::make_unique<Prefetch>();
+    prefetch->before = FileIdentity::of(path);
+    if (!prefetch->before.known())
+        return; // nothing to read ahead: the load reports the file as it finds it
+    Prefetch *slot = prefetch.get();
+    prefetch->worker = std::thread([slot, path] {
+        try {
+            slot->picture = readWithoutPrefetch(path);
+        } catch (...) {
+            slot->error = std::current_exception();
+        }
+        slot->after = FileIdentity::of(path);
+    });
+    const std::lock_guard<std::mutex> lock(prefetchMutex);
+    prefetchSlot = std::move(prefetch);
+}
+
+void endBitmapPrefetch()
+{
+    std::unique_ptr<Prefetch> prefetch;
+    {
+        const std::lock_guard<std::mutex> lock(prefetchMutex);
+        prefetch = std::move(prefetchSlot);
+    }
+    if (prefetch)
+        prefetch->worker.join();
+}
+
 std::shared_ptr<const ImagePicture> readBitmapFile(const std::string &path)
+{
+    if (auto picture = takePrefetched(path))
+        return picture;
+    return readWithoutPrefetch(path);
+}
+
+namespace {
+
+std::shared_ptr<const ImagePicture> readWithoutPrefetch(const std::string &path)
 {
     QFile file;
     const qint64 size = openRegularFile(path, file);
@@ -360,6 +472,8 @@ std::shared_ptr<const ImagePicture> readBitmapFile(const std::string &path)
     const std::unique_ptr<FileBytes> bytes = readBytes(file, size, path, length);
     return decodeBitmap(bytes->view(length));
 }
+
+} // namespace
 
 std::shared_ptr<const ImagePicture> decodeBitmap(const QByteArray &data, long long maxBytes)
 {

@@ -41,6 +41,14 @@ inline constexpr long long kMaxBitmapBytes = 1024LL * 1024 * 1024;
 // other formats Qt reads are accepted too. Throws one of the errors above, never returns null.
 std::shared_ptr<const ImagePicture> readBitmapFile(const std::string &path);
 
+// Starts reading the bitmap file at path on a worker thread, so that a design load can read
+// its picture while it lays out its text. The next readBitmapFile of the same file (same
+// device, inode, size and modification time) takes the result, or the error, over instead of
+// reading the file again. endBitmapPrefetch waits for the worker and drops an unused result;
+// a load calls it when it ends, so that no worker outlives it.
+void prefetchBitmapFile(const std::string &path);
+void endBitmapPrefetch();
+
 // Decodes the bytes of a picture file as readBitmapFile does, refusing a picture that would
 // decode to more than maxBytes. Throws EInvalidGraphic or EBitmapTooLarge, never returns null.
 std::shared_ptr<const ImagePicture> decodeBitmap(const QByteArray &data,

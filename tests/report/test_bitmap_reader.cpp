@@ -341,3 +341,78 @@ INSTANTIATE_TEST_SUITE_P(Bitmaps, LargeBitmap,
                          });
 
 } // namespace
+
+namespace {
+
+// A read ahead on a worker thread hands over exactly what a plain read would give: the same
+// picture, the same error, or nothing when the file was changed or another file is read.
+struct PrefetchCase
+{
+    const char *name;
+    QByteArray prefetched; // the file's bytes when the read ahead starts
+    // Done between the read ahead and the read: may replace the file. Returns the path read.
+    std::function<QString(const QString &file, const QString &other)> meanwhile;
+    QByteArray expected; // the bytes whose picture comes out; empty: "Bitmap image is not valid"
+};
+
+class BitmapPrefetch : public testing::TestWithParam<PrefetchCase>
+{
+protected:
+    void TearDown() override { endBitmapPrefetch(); }
+    QTemporaryDir dir;
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+TEST_P(BitmapPrefetch, GivesWhatAPlainReadGives)
+{
+    const PrefetchCase &c = GetParam();
+    const QString file = dir.filePath("picture.bmp");
+    const QString other = dir.filePath("other.bmp");
+    writeFile(file, c.prefetched);
+    writeFile(other, savedBy(filled(5, 9, QImage::Format_RGB32)));
+    prefetchBitmapFile(file.toStdString());
+    const QString read = c.meanwhile(file, other);
+    if (c.expected.isEmpty()) {
+        try {
+            readBitmapFile(read.toStdString());
+            FAIL() << "loaded";
+        } catch (const EInvalidGraphic &e) {
+            EXPECT_STREQ(e.what(), "Bitmap image is not valid");
+        }
+        return;
+    }
+    const auto picture = readBitmapFile(read.toStdString());
+    QImage expected;
+    ASSERT_TRUE(expected.loadFromData(c.expected, "BMP"));
+    EXPECT_TRUE(picture->image() == expected);
+}
+
+const QByteArray kRed = savedBy(filled(20, 10, QImage::Format_RGB32));
+const QByteArray kPalette = savedBy(filled(30, 4, QImage::Format_Indexed8));
+const QByteArray kOther = savedBy(filled(5, 9, QImage::Format_RGB32));
+
+INSTANTIATE_TEST_SUITE_P(
+    Bitmaps, BitmapPrefetch,
+    testing::Values(
+        PrefetchCase {"same_file", kRed, [](const QString &f, const QString &) { return f; }, kRed},
+        PrefetchCase {"broken_file", QByteArray("BM broken"),
+                      [](const QString &f, const QString &) { return f; }, QByteArray()},
+        PrefetchCase {"replaced_file", kRed,
+                      [](const QString &f, const QString &) {
+                          // A new file under the same name: another inode.
+                          QFile::remove(f);
+                          writeFile(f, kPalette);
+                          return f;
+                      },
+                      kPalette},
+        PrefetchCase {"other_file", kRed, [](const QString &, const QString &o) { return o; },
+                      kOther}),
+    [](const testing::TestParamInfo<PrefetchCase> &info) { return std::string(info.param.name); });
+
+} // namespace
