@@ -35,18 +35,12 @@ constexpr QRect kFileListRect(0, 184, 137, 153);
 constexpr ImagePlacement kPlacements[4] {ImagePlacement::None, ImagePlacement::FolderOnly,
                                          ImagePlacement::CaseOnly, ImagePlacement::Both};
 
-// The picture stretched into the preview square at the screen's resolution. A large picture
-// is first thinned out to four samples a pixel each way, so that a 200 MB picture is shown
-// at once and without a second full copy of it, and still smoothly.
+// The picture stretched into the preview square at the screen's resolution, made once, so that
+// the label keeps no full-size copy of a large picture.
 QImage squareThumbnail(const QImage &image)
 {
     const QSize square = kPreviewRect.size() * 2; // room for a screen of twice the density
-    const QSize coarse = square * 4;
-    QImage source = image;
-    if (image.width() > coarse.width() || image.height() > coarse.height())
-        source = image.scaled(coarse.boundedTo(image.size()), Qt::IgnoreAspectRatio,
-                              Qt::FastTransformation);
-    return source.scaled(square, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.scaled(square, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QLabel *tealLabel(const QString &text, const QRect &rect, QWidget *parent)
