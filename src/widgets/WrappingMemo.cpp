@@ -61,29 +61,49 @@ struct WrapJob
 };
 
 // Wraps a block's text as the document's layout does for plain text: the document's font and
-// text option, the block's direction, the width between the document margins.
-QStringList wrapText(const QString &text, const QFont &font, QTextOption option,
-                     Qt::LayoutDirection direction, qreal width)
+// text option, the block's direction, the width between the document margins. One wrapper
+// serves one thread: it keeps a font of its own, since a font shared between threads would
+// look its glyphs up again each time it changes hands.
+class TextWrapper
 {
-    option.setTextDirection(direction);
-    QTextLayout layout(text, font);
-    layout.setTextOption(option);
-    layout.setCacheEnabled(false);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLeadingIncluded(true);
-        line.setLineWidth(width);
-        QString shown = text.mid(line.textStart(), line.textLength());
-        if (shown.endsWith(QChar::LineSeparator))
-            shown.chop(1);
-        lines << shown;
+public:
+    TextWrapper(const QFont &font, const QTextOption &option, qreal width)
+        : font_(font)
+        , option_(option)
+        , width_(width)
+    {
+        font_.setKerning(font.kerning()); // a copy of its own, not a share
+        layout_.setFont(font_);
+        layout_.setCacheEnabled(false);
     }
-    layout.endLayout();
-    if (lines.isEmpty())
-        lines << text;
-    return lines;
-}
+
+    QStringList wrap(const QString &text, Qt::LayoutDirection direction)
+    {
+        option_.setTextDirection(direction);
+        layout_.setText(text);
+        layout_.setTextOption(option_);
+        QStringList lines;
+        layout_.beginLayout();
+        for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(width_);
+            QString shown = text.mid(line.textStart(), line.textLength());
+            if (shown.endsWith(QChar::LineSeparator))
+                shown.chop(1);
+            lines << shown;
+        }
+        layout_.endLayout();
+        if (lines.isEmpty())
+            lines << text;
+        return lines;
+    }
+
+private:
+    QFont font_;
+    QTextOption option_;
+    qreal width_;
+    QTextLayout layout_;
+};
 
 // Below this many blocks to wrap, one thread does it.
 constexpr std::size_t kBlocksPerThread = 2000;
@@ -120,8 +140,9 @@ QStringList WrappingMemo::shownLines()
     // Text layout is safe on several threads, each with its own layouts; a long text is split
     // among the cores.
     const auto wrapRange = [&](std::size_t from, std::size_t to) {
+        TextWrapper wrapper(font, option, width);
         for (std::size_t i = from; i < to; ++i)
-            jobs[i].lines = wrapText(jobs[i].text, font, option, jobs[i].direction, width);
+            jobs[i].lines = wrapper.wrap(jobs[i].text, jobs[i].direction);
     };
     const std::size_t threadCount = std::clamp<std::size_t>(
         jobs.size() / kBlocksPerThread, 1, std::max(1u, std::thread::hardware_concurrency()));
