@@ -1,3 +1,4 @@
+#include "ApplicationSetup.h"
 #include "ReportOperations.h"
 #include "TQRPreview.h"
 #include "Unit1.h"
@@ -47,31 +48,22 @@ public:
     int printed = 0;
 };
 
-// The three windows of a run of the program, made in start-up order and reached through
-// their globals, as the handlers reach them.
+// The windows of a run of the program, made as start-up makes them and reached through their
+// globals, as the handlers reach them.
 class PreviewWindowTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        form1_ = std::make_unique<TForm1>();
-        Form1 = form1_.get();
-        report_ = std::make_unique<TQuickReport2>(&Form1->design());
-        QuickReport2 = report_.get();
-        form4_ = std::make_unique<TForm4>();
-        Form4 = form4_.get();
+        windows_ = std::make_unique<ProgramWindows>();
+        form4_ = Form4;
         previous_ = PrintEnvironment::setCurrent(&printers_);
         Form1->show();
     }
     void TearDown() override
     {
         PrintEnvironment::setCurrent(previous_);
-        form4_.reset();
-        Form4 = nullptr;
-        report_.reset();
-        QuickReport2 = nullptr;
-        form1_.reset();
-        Form1 = nullptr;
+        windows_.reset();
     }
 
     void preview(const std::string &title)
@@ -89,9 +81,8 @@ protected:
         return runs.empty() ? QString() : runs.front()->text.trimmed();
     }
 
-    std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<TQuickReport2> report_;
-    std::unique_ptr<TForm4> form4_;
+    std::unique_ptr<ProgramWindows> windows_;
+    TForm4 *form4_ = nullptr;
     PdfPrinters printers_;
     PrintEnvironment *previous_ = nullptr;
 };
@@ -150,7 +141,7 @@ TEST_F(PreviewWindowTest, ZoomStepsBy10AndOutlivesExitPreview)
 
     Form4->ToolButton6->click();
     EXPECT_FALSE(Form4->isVisible());
-    EXPECT_EQ(Form4, form4_.get()); // hidden, not destroyed
+    EXPECT_EQ(Form4, form4_); // hidden, not destroyed
 
     preview("Zoom again");
     EXPECT_TRUE(Form4->isVisible());
