@@ -556,10 +556,14 @@ void ProfileFile::commit(const std::string &fileName) const
     std::string tempName;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempName = (folder
-                    / ("." + targetPath.filename().string() + ".tmp" + std::to_string(::getpid())
-                       + "-" + std::to_string(tempCounter.fetch_add(1))))
-                       .string();
+        // Appended piece by piece: GCC 12 warns wrongly about "." + std::string (-Wrestrict).
+        std::string name = ".";
+        name += targetPath.filename().string();
+        name += ".tmp";
+        name += std::to_string(::getpid());
+        name += '-';
+        name += std::to_string(tempCounter.fetch_add(1));
+        tempName = (folder / name).string();
         fd = faulted(save_faults::Call::Open)
             ? -1
             : ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
