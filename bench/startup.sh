@@ -15,17 +15,11 @@ title='^CD Vennix Designer$'
 
 [ -x "$program" ] || { echo "no program at $program (build the cdvennix target first)" >&2; exit 1; }
 
-# A display of its own: Xvfb picks a free number and reports it.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$displayfile"' EXIT
-for _ in $(seq 100); do
-    [ -s "$displayfile" ] && break
-    sleep 0.05
-done
-[ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -1 "$displayfile")
+# A display of its own.
+source scripts/private-display.sh
+xvfb=
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+start_private_display
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 

@@ -10,23 +10,17 @@ cd "$(dirname "$0")/.."
 output=${1:-docs/main-window.png}
 program=${2:-build/src/cdvennix}
 
-# A display of its own: Xvfb picks a free number and reports it.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
+# A display of its own.
+source scripts/private-display.sh
+xvfb=
 pid=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    kill "$xvfb" 2>/dev/null || true
-    rm -f "$displayfile"
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    return 0
 }
 trap cleanup EXIT
-for _ in $(seq 100); do
-    [ -s "$displayfile" ] && break
-    sleep 0.05
-done
-[ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -1 "$displayfile")
+start_private_display
 
 "$program" >/dev/null 2>&1 &
 pid=$!
